@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Set-up, then every test: the full build with warnings as errors, the core
+# built without any front-end (and checked for platform symbols), and the
+# whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+
+jobs=$(nproc)
+
+echo "== full build and tests =="
+cmake --preset ci
+cmake --build --preset ci -j "$jobs"
+ctest --preset ci -j "$jobs"
+
+echo "== core without front-ends =="
+cmake --preset core-only
+cmake --build --preset core-only -j "$jobs"
+scripts/check-core-symbols.sh build/core-only
+ctest --preset core-only -j "$jobs"

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "screen/Channel.hpp"
+
+class Platform;
+
+// The channel to paper. Opened by its first write (the default printer is
+// asked for its page then), laid out as a teletype on a grid of 10 pt lines
+// at 12 characters per inch, handed to the spooler as one job when closed.
+class PrinterChannel final : public Channel {
+ public:
+  explicit PrinterChannel(Platform& platform);
+  ~PrinterChannel() override;
+
+  // A new print command: an earlier failure is forgotten, the next write
+  // tries the printer afresh.
+  void beginCommand();
+  // Ends the job and hands it to the spooler; nothing when not open.
+  void close();
+  bool isOpen() const;
+  // Why the last command printed nothing; empty when it printed.
+  const std::string& failure() const;
+
+  int column() const override;
+
+ protected:
+  void putChar(std::uint8_t ch) override;
+  void putLineEnd() override;
+  int lineWidth() const override { return 0; }
+  void advanceTo(int column) override;
+
+ private:
+  struct State;
+  Platform& platform_;
+  std::unique_ptr<State> state_;
+};
