@@ -1,0 +1,1 @@
+// Placeholder: the headless front-end is being built.
