@@ -2,9 +2,5 @@
 
 #include "flow/Workspace.hpp"
 
-// Placeholders until the program shell is built.
-Next titleScreen(Workspace& /*work*/) { return Next::MainMenu; }
-Next mainMenu(Workspace& /*work*/) { return Next::Quit; }
-Next helpScreen(Workspace& /*work*/) { return Next::MainMenu; }
+// Placeholder until the cantilever diagram is built.
 Next cantileverScreen(Workspace& /*work*/) { return Next::MainMenu; }
-std::optional<Next> menuTarget(std::string_view /*key*/) { return std::nullopt; }
