@@ -34,6 +34,10 @@ class PrinterChannel final : public Channel {
   void advanceTo(int column) override;
 
  private:
+  // Opens the channel on the first write of a command; false when the write
+  // is to be dropped (no printer, or it already failed in this command).
+  bool ensureOpen();
+
   struct State;
   Platform& platform_;
   std::unique_ptr<State> state_;
