@@ -46,13 +46,17 @@ class Console {
   std::string readWholeLine(std::string_view prompt, bool question);
   // Prints the prompt unchanged, reads one edited line; its items.
   ItemScanner readItems(std::string_view prompt);
-  Single readNumber(std::string_view prompt);        // the first item, as a number
+  Single readNumber(std::string_view prompt);         // the first item, as a number
   std::string readTextItem(std::string_view prompt);  // the first item, as text
 
   void beep();
   void present();  // shows the screen when it changed
 
  private:
+  // One edited line with echo, from the cursor; leaves the cursor at the
+  // start of the row below the line.
+  std::string readLine();
+
   Platform& platform_;
   TextScreen screen_;
   ScreenChannel out_;

@@ -42,6 +42,10 @@ class TextScreen {
   // Draws one character at the cursor and advances it, wrapping after
   // column 80 and scrolling below row 25.
   void putChar(std::uint8_t ch);
+  // Draws one character into a cell in the current colours without moving
+  // the cursor; the line editor redraws its line this way. Nothing outside
+  // the grid.
+  void drawCell(int row, int column, std::uint8_t ch);
   // Cursor to column 1 of the next row, scrolling below row 25.
   void lineEnd();
   // Scrolls text and drawings up by one row (14 pixels).

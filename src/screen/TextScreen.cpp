@@ -1,0 +1,235 @@
+#include "screen/TextScreen.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <stdexcept>
+
+#include "screen/Font.hpp"
+
+namespace {
+
+constexpr std::size_t kRowPixels = static_cast<std::size_t>(TextScreen::kWidth) *
+                                   static_cast<std::size_t>(TextScreen::kCellHeight);
+
+std::uint8_t paletteIndex(int colour) { return static_cast<std::uint8_t>(colour & 0x0F); }
+
+std::size_t cellIndex(int row, int column) {
+  return static_cast<std::size_t>((row - 1) * TextScreen::kColumns + (column - 1));
+}
+
+bool insideGrid(int row, int column) {
+  return row >= 1 && row <= TextScreen::kRows && column >= 1 && column <= TextScreen::kColumns;
+}
+
+// Cuts the segment (x1,y1)-(x2,y2) to the rectangle [0,xMax] x [0,yMax]
+// (Liang-Barsky). False when nothing of it lies inside.
+bool clipSegment(Wide& x1, Wide& y1, Wide& x2, Wide& y2, Wide xMax, Wide yMax) {
+  const Wide dx = x2 - x1;
+  const Wide dy = y2 - y1;
+  Wide enter = 0.0;
+  Wide leave = 1.0;
+  const auto edge = [&](Wide p, Wide q) {
+    if (p == 0.0) {
+      return q >= 0.0;  // parallel to this edge: inside or out entirely
+    }
+    const Wide t = q / p;
+    if (p < 0.0) {
+      if (t > leave) {
+        return false;
+      }
+      enter = std::max(enter, t);
+    } else {
+      if (t < enter) {
+        return false;
+      }
+      leave = std::min(leave, t);
+    }
+    return true;
+  };
+  if (!edge(-dx, x1) || !edge(dx, xMax - x1) || !edge(-dy, y1) || !edge(dy, yMax - y1)) {
+    return false;
+  }
+  const Wide startX = x1;
+  const Wide startY = y1;
+  if (leave < 1.0) {
+    x2 = startX + leave * dx;
+    y2 = startY + leave * dy;
+  }
+  if (enter > 0.0) {
+    x1 = startX + enter * dx;
+    y1 = startY + enter * dy;
+  }
+  return true;
+}
+
+// Halves away from zero, as the screen's line coordinates are rounded.
+Wide roundCoordinate(Single value) { return std::round(Wide{value}); }
+
+// A clipped coordinate is within [0, limit]; rounding keeps it there.
+int pixelCoordinate(Wide value, int limit) {
+  const Wide rounded = std::round(value);
+  if (!(rounded >= 0.0)) {
+    return 0;
+  }
+  if (rounded > Wide(limit)) {
+    return limit;
+  }
+  return static_cast<int>(rounded);
+}
+
+}  // namespace
+
+TextScreen::TextScreen() { clear(); }
+
+void TextScreen::open() { clear(); }
+
+void TextScreen::setColours(int foreground, int background) {
+  foreground_ = foreground & 0x0F;
+  background_ = background & 0x0F;
+}
+
+int TextScreen::foreground() const { return foreground_; }
+int TextScreen::background() const { return background_; }
+
+void TextScreen::clear() {
+  const Cell blank{' ', paletteIndex(foreground_), paletteIndex(background_)};
+  cells_.fill(blank);
+  pixels_.fill(paletteIndex(background_));
+  row_ = 1;
+  column_ = 1;
+  ++generation_;
+}
+
+void TextScreen::moveCursor(int row, int column) {
+  row_ = std::clamp(row, 1, kRows);
+  column_ = std::clamp(column, 1, kColumns);
+  ++generation_;
+}
+
+int TextScreen::cursorRow() const { return row_; }
+int TextScreen::cursorColumn() const { return column_; }
+
+void TextScreen::drawCell(int row, int column, std::uint8_t ch) {
+  if (!insideGrid(row, column)) {
+    return;
+  }
+  const Cell cell{ch, paletteIndex(foreground_), paletteIndex(background_)};
+  cells_[cellIndex(row, column)] = cell;
+  const std::size_t left = static_cast<std::size_t>((column - 1) * kCellWidth);
+  const std::size_t top = static_cast<std::size_t>((row - 1) * kCellHeight);
+  for (int y = 0; y < kCellHeight; ++y) {
+    const std::uint8_t bits = font::glyphRow(ch, y);
+    std::uint8_t* line = &pixels_[(top + static_cast<std::size_t>(y)) * kWidth + left];
+    for (int x = 0; x < kCellWidth; ++x) {
+      line[x] = (bits & (0x80U >> static_cast<unsigned>(x))) != 0 ? cell.fg : cell.bg;
+    }
+  }
+  ++generation_;
+}
+
+void TextScreen::putChar(std::uint8_t ch) {
+  drawCell(row_, column_, ch);
+  if (column_ < kColumns) {
+    ++column_;
+  } else {
+    lineEnd();
+  }
+}
+
+void TextScreen::lineEnd() {
+  column_ = 1;
+  if (row_ < kRows) {
+    ++row_;
+  } else {
+    scrollUp();
+  }
+  ++generation_;
+}
+
+void TextScreen::scrollUp() {
+  std::copy(cells_.begin() + kColumns, cells_.end(), cells_.begin());
+  const Cell blank{' ', paletteIndex(foreground_), paletteIndex(background_)};
+  std::fill(cells_.end() - kColumns, cells_.end(), blank);
+  std::copy(pixels_.begin() + static_cast<std::ptrdiff_t>(kRowPixels), pixels_.end(),
+            pixels_.begin());
+  std::fill(pixels_.end() - static_cast<std::ptrdiff_t>(kRowPixels), pixels_.end(),
+            paletteIndex(background_));
+  ++generation_;
+}
+
+void TextScreen::drawLine(Single x1, Single y1, Single x2, Single y2, int colour) {
+  // Work in double until the line is inside the screen: a float far outside
+  // int's range must never reach an int conversion.
+  if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) {
+    return;
+  }
+  Wide ax = roundCoordinate(x1);
+  Wide ay = roundCoordinate(y1);
+  Wide bx = roundCoordinate(x2);
+  Wide by = roundCoordinate(y2);
+  if (!clipSegment(ax, ay, bx, by, Wide(kWidth - 1), Wide(kHeight - 1))) {
+    return;
+  }
+  int x = pixelCoordinate(ax, kWidth - 1);
+  int y = pixelCoordinate(ay, kHeight - 1);
+  const int endX = pixelCoordinate(bx, kWidth - 1);
+  const int endY = pixelCoordinate(by, kHeight - 1);
+  const std::uint8_t index = paletteIndex(colour);
+
+  // Bresenham over all octants.
+  const int dx = std::abs(endX - x);
+  const int dy = -std::abs(endY - y);
+  const int stepX = x < endX ? 1 : -1;
+  const int stepY = y < endY ? 1 : -1;
+  int error = dx + dy;
+  for (;;) {
+    pixels_[static_cast<std::size_t>(y) * kWidth + static_cast<std::size_t>(x)] = index;
+    if (x == endX && y == endY) {
+      break;
+    }
+    const int twice = 2 * error;
+    if (twice >= dy) {
+      error += dy;
+      x += stepX;
+    }
+    if (twice <= dx) {
+      error += dx;
+      y += stepY;
+    }
+  }
+  ++generation_;
+}
+
+const Cell& TextScreen::cell(int row, int column) const {
+  if (!insideGrid(row, column)) {
+    throw std::out_of_range("TextScreen::cell: no such cell");
+  }
+  return cells_[cellIndex(row, column)];
+}
+
+std::string TextScreen::rowText(int row) const {
+  if (row < 1 || row > kRows) {
+    throw std::out_of_range("TextScreen::rowText: no such row");
+  }
+  std::string text(kColumns, ' ');
+  for (int column = 1; column <= kColumns; ++column) {
+    text[static_cast<std::size_t>(column - 1)] =
+        static_cast<char>(cells_[cellIndex(row, column)].ch);
+  }
+  return text;
+}
+
+std::uint8_t TextScreen::pixel(int x, int y) const {
+  if (x < 0 || x >= kWidth || y < 0 || y >= kHeight) {
+    throw std::out_of_range("TextScreen::pixel: outside the screen");
+  }
+  return pixels_[static_cast<std::size_t>(y) * kWidth + static_cast<std::size_t>(x)];
+}
+
+const std::array<std::uint8_t, TextScreen::kWidth * TextScreen::kHeight>& TextScreen::pixels()
+    const {
+  return pixels_;
+}
+
+std::uint64_t TextScreen::generation() const { return generation_; }
