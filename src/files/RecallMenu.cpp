@@ -1,7 +1,106 @@
 #include "files/RecallMenu.hpp"
 
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "files/ElementFile.hpp"
+#include "files/FileStore.hpp"
 #include "flow/Workspace.hpp"
 
-// Placeholders until recall is built.
-Next recallMenu(Workspace& /*work*/) { return Next::MainMenu; }
-Next recallByName(Workspace& /*work*/) { return Next::MainMenu; }
+namespace {
+
+constexpr int kMessageRow = 22;
+constexpr int kCommandRow = 23;
+
+// An element file is a few hundred bytes; anything far larger is not one,
+// and reading it whole would only stall the program.
+constexpr std::size_t kMaxElementFileBytes = 1U << 20U;
+
+// Reads the named element file into the design. The design changes only
+// when the whole file is a usable design; otherwise it stays exactly as it
+// was and the one line that says why comes back.
+std::optional<std::string> recallElementFile(ElementDesign& design, const std::string& name) {
+  const FileRead file = readNamedFile(name, kMaxElementFileBytes);
+  if (!file.ok()) {
+    return file.problem;
+  }
+  const ElementFileContents contents = readElementFile(file.bytes);
+  if (const std::optional<std::string> problem = elementFileProblem(contents)) {
+    return "Not an element file: " + name + " (" + *problem + ")";
+  }
+  applyElementFile(contents, design);
+  return std::nullopt;
+}
+
+}  // namespace
+
+Next recallMenu(Workspace& work) {
+  Console& console = work.console;
+  console.clear();
+  console.print(" ", Ending::EndLine);
+  console.print("                Recall  *.ELE  file           = E", Ending::EndLine);
+  console.print(" ", Ending::EndLine);
+  console.print("                Return to Main Menu           = M", Ending::EndLine);
+  // S works like E, as it always has, though the menu does not offer it.
+  const std::string key = console.waitForKey("EeSsMm");
+  if (key == "M" || key == "m") {
+    return Next::MainMenu;
+  }
+
+  console.clear();
+  const std::vector<std::string> names = listElementFiles();
+  for (const std::string& name : names) {
+    console.print(name, Ending::EndLine);
+  }
+  if (names.empty()) {
+    console.print("", Ending::EndLine);
+  }
+  console.print("No more .ELE files found", Ending::EndLine);
+  console.print("", Ending::EndLine);
+  console.print(" ", Ending::EndLine);
+
+  const std::string fileName =
+      console.readTextItem("Enter filename (no extension) to recall:  ") + ".ELE";
+  console.print(fileName, Ending::EndLine);
+  if (const std::optional<std::string> problem = recallElementFile(work.design.element, fileName)) {
+    console.print(*problem, Ending::EndLine);
+  } else {
+    work.design.gates.designPresent = true;
+    console.print("Finished recalling element parameters.", Ending::EndLine);
+  }
+  console.print("  ", Ending::EndLine);
+  (void)console.readWholeLine("PRESS ENTER TO RETURN TO MAIN MENU", false);
+  return Next::MainMenu;
+}
+
+Next recallByName(Workspace& work) {
+  Console& console = work.console;
+  console.locate(kCommandRow, 1);
+  console.print(repeatChar(79, ' '), Ending::Stay);
+  console.locate(kCommandRow, 1);
+  const std::string fileName = console.readTextItem("Enter full ELE filename to recall:");
+  const std::optional<std::string> problem = recallElementFile(work.design.element, fileName);
+  if (!problem) {
+    return Next::ViewAnalysis;
+  }
+
+  // The table on screen still shows the design in memory, which the failed
+  // recall left alone; so it stays, with the reason below it, and the
+  // command line comes back without rebuilding the table (that would wipe
+  // the message).
+  const bool wrapped = console.screen().cursorRow() > kCommandRow + 1;
+  console.locate(kMessageRow, 1);
+  console.print(repeatChar(80, ' '), Ending::Stay);
+  console.locate(kMessageRow, 1);
+  console.print(std::string_view(*problem).substr(0, 79), Ending::Stay);
+  console.locate(kCommandRow, 1);
+  console.print(repeatChar(79, ' '), Ending::Stay);
+  if (wrapped) {
+    // A long name ran on into the row below.
+    console.locate(kCommandRow + 1, 1);
+    console.print(repeatChar(79, ' '), Ending::Stay);
+  }
+  return Next::AnalysisCommandLine;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The file-system work of saving and recalling designs. Names come from the
+// keyboard and go to the screen in code page 437; on disk they are UTF-8.
+// Every failure comes back as one line for the user, naming the file as it
+// was typed; nothing here throws.
+
+// The names in the current directory that end in ".ele" in any letter
+// case: regular files only (a link to one counts), no hidden ones, in the
+// order the directory lists them, each as the file system stores it,
+// converted for the screen.
+std::vector<std::string> listElementFiles();
+
+struct FileRead {
+  std::string bytes;
+  std::string problem;  // empty when the file was read
+  bool ok() const { return problem.empty(); }
+};
+
+// Reads a whole file by its typed name. When no file has exactly that name,
+// the one file in the same directory whose name differs only in letter case
+// is read instead; when several do, none is. Files larger than `maxBytes`
+// are refused rather than read.
+FileRead readNamedFile(std::string_view typedName, std::size_t maxBytes);
+
+// Creates or replaces a file by its typed name, so that at every moment the
+// name holds either the old contents whole or the new ones whole: the bytes
+// go to a hidden temporary file in the same directory, reach the disk, and
+// the temporary file is then renamed over the old one. A replaced file keeps
+// its permission bits; a name that is a symbolic link has the file it points
+// to replaced. Returns the problem, empty when the file was saved.
+std::string saveNamedFile(std::string_view typedName, std::string_view bytes);
