@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "analysis/LoadAnalysis.hpp"
 #include "analysis/ProfileDrawing.hpp"
@@ -19,6 +20,12 @@ constexpr int kMessageRow = 22;
 constexpr int kCommandRow = 23;
 constexpr int kTitleRow = 25;  // ending the line there scrolls it up to row 24
 constexpr int kTitleColumn = 30;
+// A longer title would reach column 80 and wrap, scrolling the screen once
+// more: the title would land on row 23, where the blanking of the command
+// row wipes it, and the rest of a very long one would be left behind all
+// over the table rows. Only what fits is shown; the design keeps the whole
+// title for its file and the printed table.
+constexpr std::size_t kTitleShown = TextScreen::kColumns - kTitleColumn;
 constexpr int kTotalsRow = 2;
 constexpr int kWeightColumn = 47;
 constexpr int kAreaColumn = 70;
@@ -78,7 +85,7 @@ void tableHeader(Workspace& work) {
   const DesignOptions& options = design.options;
 
   console.locate(kTitleRow, kTitleColumn);
-  console.print(design.element.title, Ending::EndLine);
+  console.print(std::string_view(design.element.title).substr(0, kTitleShown), Ending::EndLine);
 
   console.locate(1, 1);
   if (options.iceOn()) {

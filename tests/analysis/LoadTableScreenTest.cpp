@@ -79,6 +79,30 @@ TEST(LoadTableScreen, WorkedExampleProfileBesideTheTable) {
   EXPECT_EQ(drawn, expected);
 }
 
+TEST(LoadTableScreen, WorkedExampleWithGlazeIceAndTheSecondWindMethod) {
+  Session s;
+  viewDesign(s, [](DesignModel& design) {
+    tabletest::putCaseBOptions(design.options);
+    tabletest::putSections(design, tabletest::kThreeSections);
+    design.element.title = "ICED";
+  });
+  EXPECT_EQ(s.row(1),
+            padTo80("ELEMENT 1:  ICE: Density =  3.2e-002 lb / cubic inch    Thickness =  0.5"));
+  EXPECT_EQ(
+      s.row(2),
+      padTo80("DESIGN YIELD STRENGTH: 35000   HALF EL WEIGHT:  6.9 LB, HALF EL AREA: 1.15 SF"));
+  EXPECT_EQ(s.row(5), padTo80(" 1     0.500    0.058    36.00     36.00      109        "));
+  EXPECT_EQ(s.row(6), padTo80(" 2     0.625    0.058    36.00     72.00       70        "));
+  EXPECT_EQ(s.row(7), padTo80(" 3     0.750    0.058    30.00    102.00       60        "));
+  // The iced outline of the tip, in red, 3.5 pixels each side of the centre.
+  for (int y = 30; y <= 66; ++y) {
+    EXPECT_EQ(s.pixel(557, y), 4) << "y " << y;
+    EXPECT_EQ(s.pixel(564, y), 4) << "y " << y;
+  }
+  EXPECT_EQ(s.pixel(557, 29), 9);
+  EXPECT_EQ(s.pixel(558, 30), 9);  // the top edge stops at the tube
+}
+
 TEST(LoadTableScreen, EveryReferenceDesignAsShown) {
   const std::vector<jsonl::Value>& records = designs::records();
   ASSERT_EQ(records.size(), 150U);

@@ -99,6 +99,23 @@ TEST(LoadTable, HeaderWithIceShowsDensityAndThickness) {
   EXPECT_EQ(bench.console.screen().cursorColumn(), 1);
 }
 
+TEST(LoadTable, TitleShowsOnRow24UpToTheLastColumnButOne) {
+  std::string fifty;
+  for (int i = 0; i < 50; ++i) fifty += static_cast<char>('A' + i % 26);
+  for (const std::string& title : {fifty, fifty + "X", fifty + std::string(4046, 'Z')}) {
+    SCOPED_TRACE(title.size());
+    TableBench bench;
+    putCaseA(bench);
+    bench.design.element.title = title;
+    ASSERT_EQ(viewAnalysis(bench.work), Next::AnalysisCommandLine);
+    EXPECT_EQ(bench.row(24), std::string(29, ' ') + fifty + " ");
+    EXPECT_EQ(bench.row(1), padTo80("ELEMENT 1:"));
+    for (int r = 8; r <= 23; ++r) EXPECT_EQ(bench.row(r), padTo80("")) << "row " << r;
+    EXPECT_EQ(bench.row(25), padTo80(""));
+    EXPECT_EQ(bench.design.element.title, title);  // the design keeps all of it
+  }
+}
+
 TEST(LoadTable, HeaderIgnoresStoredIceValuesWhenIceIsOff) {
   TableBench bench;
   tabletest::putCaseBOptions(bench.design.options);
