@@ -127,20 +127,6 @@ TEST(LoadTable, HeaderIgnoresStoredIceValuesWhenIceIsOff) {
             padTo80("DESIGN YIELD STRENGTH: 120000  HALF EL WEIGHT:          HALF EL AREA:"));
 }
 
-TEST(LoadTable, CaseBWithIceAndTheSecondWindMethod) {
-  TableBench bench;
-  tabletest::putCaseBOptions(bench.design.options);
-  tabletest::putSections(bench.design, tabletest::kThreeSections);
-  tabletest::openGates(bench.design);
-  ASSERT_EQ(viewAnalysis(bench.work), Next::AnalysisCommandLine);
-  EXPECT_EQ(
-      bench.row(2),
-      padTo80("DESIGN YIELD STRENGTH: 35000   HALF EL WEIGHT:  6.9 LB, HALF EL AREA: 1.15 SF"));
-  EXPECT_EQ(bench.row(5), padTo80(" 1     0.500    0.058    36.00     36.00      109        "));
-  EXPECT_EQ(bench.row(6), padTo80(" 2     0.625    0.058    36.00     72.00       70        "));
-  EXPECT_EQ(bench.row(7), padTo80(" 3     0.750    0.058    30.00    102.00       60        "));
-}
-
 TEST(LoadTable, RowUpdateFromDataEntryBlanksThePromptsAndGrowsTheTable) {
   TableBench bench;
   putCaseA(bench);
