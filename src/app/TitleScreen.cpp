@@ -1,5 +1,5 @@
-#include "flow/Workspace.hpp"
 #include "app/Screens.hpp"
+#include "flow/Workspace.hpp"
 
 namespace {
 
