@@ -23,43 +23,56 @@ bool insideGrid(int row, int column) {
 }
 
 // Cuts the segment (x1,y1)-(x2,y2) to the rectangle [0,xMax] x [0,yMax]
-// (Liang-Barsky). False when nothing of it lies inside.
+// (Liang-Barsky). False when nothing of it lies inside. A cut end is put
+// exactly on the edge it was cut at: interpolating along a segment many
+// orders of magnitude longer than the screen would lose that precision.
 bool clipSegment(Wide& x1, Wide& y1, Wide& x2, Wide& y2, Wide xMax, Wide yMax) {
+  struct Cut {
+    Wide t;
+    int axis;  // 0: x, 1: y, -1: not cut
+    Wide edge;
+  };
   const Wide dx = x2 - x1;
   const Wide dy = y2 - y1;
-  Wide enter = 0.0;
-  Wide leave = 1.0;
-  const auto edge = [&](Wide p, Wide q) {
+  Cut enter{0.0, -1, 0.0};
+  Cut leave{1.0, -1, 0.0};
+  const auto clip = [&](Wide p, Wide q, int axis, Wide edge) {
     if (p == 0.0) {
       return q >= 0.0;  // parallel to this edge: inside or out entirely
     }
     const Wide t = q / p;
     if (p < 0.0) {
-      if (t > leave) {
+      if (t > leave.t) {
         return false;
       }
-      enter = std::max(enter, t);
+      if (t > enter.t) {
+        enter = Cut{t, axis, edge};
+      }
     } else {
-      if (t < enter) {
+      if (t < enter.t) {
         return false;
       }
-      leave = std::min(leave, t);
+      if (t < leave.t) {
+        leave = Cut{t, axis, edge};
+      }
     }
     return true;
   };
-  if (!edge(-dx, x1) || !edge(dx, xMax - x1) || !edge(-dy, y1) || !edge(dy, yMax - y1)) {
+  if (!clip(-dx, x1, 0, 0.0) || !clip(dx, xMax - x1, 0, xMax) || !clip(-dy, y1, 1, 0.0) ||
+      !clip(dy, yMax - y1, 1, yMax)) {
     return false;
   }
   const Wide startX = x1;
   const Wide startY = y1;
-  if (leave < 1.0) {
-    x2 = startX + leave * dx;
-    y2 = startY + leave * dy;
-  }
-  if (enter > 0.0) {
-    x1 = startX + enter * dx;
-    y1 = startY + enter * dy;
-  }
+  const auto place = [&](const Cut& cut, Wide& x, Wide& y) {
+    if (cut.axis < 0) {
+      return;
+    }
+    x = cut.axis == 0 ? cut.edge : startX + cut.t * dx;
+    y = cut.axis == 1 ? cut.edge : startY + cut.t * dy;
+  };
+  place(leave, x2, y2);
+  place(enter, x1, y1);
   return true;
 }
 
