@@ -77,6 +77,9 @@ Next recallMenu(Workspace& work) {
 
 Next recallByName(Workspace& work) {
   Console& console = work.console;
+  // A long name runs on into the row below, over the title; kept to put
+  // it back should the table stay.
+  const std::string rowBelow = console.screen().rowText(kCommandRow + 1);
   console.locate(kCommandRow, 1);
   console.print(repeatChar(79, ' '), Ending::Stay);
   console.locate(kCommandRow, 1);
@@ -90,17 +93,16 @@ Next recallByName(Workspace& work) {
   // recall left alone; so it stays, with the reason below it, and the
   // command line comes back without rebuilding the table (that would wipe
   // the message).
-  const bool wrapped = console.screen().cursorRow() > kCommandRow + 1;
   console.locate(kMessageRow, 1);
   console.print(repeatChar(80, ' '), Ending::Stay);
   console.locate(kMessageRow, 1);
   console.print(std::string_view(*problem).substr(0, 79), Ending::Stay);
+  // All 80 columns: a long name reached the last one.
   console.locate(kCommandRow, 1);
-  console.print(repeatChar(79, ' '), Ending::Stay);
-  if (wrapped) {
-    // A long name ran on into the row below.
+  console.print(repeatChar(80, ' '), Ending::Stay);
+  if (console.screen().rowText(kCommandRow + 1) != rowBelow) {
     console.locate(kCommandRow + 1, 1);
-    console.print(repeatChar(79, ' '), Ending::Stay);
+    console.print(rowBelow, Ending::Stay);
   }
   return Next::AnalysisCommandLine;
 }
