@@ -1,0 +1,15 @@
+#include "platform/common/PrinterDelegate.hpp"
+
+namespace {
+const char* const kNoSpooler = "No printer is available";
+}
+
+PrinterOpen PrinterDelegate::open() const {
+  if (!openDefaultPrinter) return PrinterOpen{std::nullopt, kNoSpooler};
+  return openDefaultPrinter();
+}
+
+std::string PrinterDelegate::submit(const PrintDocument& document) const {
+  if (!submitPrintJob) return kNoSpooler;
+  return submitPrintJob(document);
+}

@@ -1,0 +1,233 @@
+#include "platform/sdl/SdlWindow.hpp"
+
+#include <cstring>
+#include <thread>
+
+#include "platform/common/Cp437.hpp"
+#include "platform/sdl/Palette.hpp"
+#include "platform/sdl/QuietStderr.hpp"
+#include "platform/sdl/SdlKeys.hpp"
+#include "platform/sdl/Tone.hpp"
+#include "screen/Platform.hpp"
+#include "screen/TextScreen.hpp"
+
+namespace {
+
+constexpr int kWidth = TextScreen::kWidth;
+constexpr int kHeight = TextScreen::kHeight;
+constexpr int kToneRate = 48000;
+constexpr int kToneHz = 1000;
+constexpr std::chrono::milliseconds kBeepLength{250};
+// Room left on the desktop for the title bar and a panel before the window
+// is made twice as large.
+constexpr int kDecorationAllowance = 40;
+
+// SDL's own software renderer, drawing straight into the X11 window: a
+// 640 x 350 frame that changes only when a key is typed needs no GPU, and
+// this way the program starts without loading an OpenGL driver (about 100 MB
+// of it when that driver is Mesa's software one). Where that path is
+// missing (Wayland) whatever SDL offers.
+SDL_Renderer* createRenderer(SDL_Window* window) {
+  for (int i = 0; i < SDL_GetNumRenderDrivers(); ++i) {
+    SDL_RendererInfo info;
+    if (SDL_GetRenderDriverInfo(i, &info) == 0 && std::strcmp(info.name, "software") == 0) {
+      if (SDL_Renderer* renderer = SDL_CreateRenderer(window, i, 0)) return renderer;
+    }
+  }
+  return SDL_CreateRenderer(window, -1, 0);
+}
+
+}  // namespace
+
+std::unique_ptr<SdlWindow> SdlWindow::open(const char* title, std::string& whyNot) {
+  // Without this SDL falls back to an invisible off-screen driver and
+  // "succeeds" with no display at all; the terminal is the better choice.
+  SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11,wayland");
+  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+  // The software renderer's window surface, without an OpenGL texture in
+  // between (see createRenderer).
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  int failed = 0;
+  {
+    QuietStderr quiet;
+    failed = SDL_Init(SDL_INIT_VIDEO);
+  }
+  if (failed != 0) {
+    whyNot = SDL_GetError();
+    SDL_Quit();
+    return nullptr;
+  }
+  std::unique_ptr<SdlWindow> self(new SdlWindow());
+  SDL_Rect usable{0, 0, 0, 0};
+  if (SDL_GetDisplayUsableBounds(0, &usable) == 0 && usable.w >= 2 * kWidth &&
+      usable.h >= 2 * kHeight + kDecorationAllowance) {
+    self->scale_ = 2;
+  }
+  self->window_ =
+      SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kWidth * self->scale_,
+                       kHeight * self->scale_, SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
+  if (self->window_ != nullptr) {
+    SDL_SetWindowMinimumSize(self->window_, kWidth, kHeight);
+    self->renderer_ = createRenderer(self->window_);
+  }
+  if (self->renderer_ != nullptr) {
+    // Whole multiples of 640 x 350 only, the rest black: every pixel of the
+    // screen stays a sharp square of the same size.
+    SDL_RenderSetLogicalSize(self->renderer_, kWidth, kHeight);
+    SDL_RenderSetIntegerScale(self->renderer_, SDL_TRUE);
+    self->texture_ = SDL_CreateTexture(self->renderer_, SDL_PIXELFORMAT_ARGB8888,
+                                       SDL_TEXTUREACCESS_STREAMING, kWidth, kHeight);
+  }
+  if (self->texture_ == nullptr) {
+    whyNot = SDL_GetError();
+    return nullptr;  // the destructor closes what was opened
+  }
+  SDL_SetTextureScaleMode(self->texture_, SDL_ScaleModeNearest);
+  self->argb_.assign(static_cast<std::size_t>(kWidth * kHeight), palette::argb(0));
+  SDL_StartTextInput();
+  return self;
+}
+
+SdlWindow::~SdlWindow() {
+  if (audio_ != 0) {
+    QuietStderr quiet;
+    SDL_CloseAudioDevice(audio_);
+  }
+  if (texture_ != nullptr) SDL_DestroyTexture(texture_);
+  if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
+  if (window_ != nullptr) SDL_DestroyWindow(window_);
+  SDL_Quit();
+}
+
+bool SdlWindow::uploadFrame() {
+  return SDL_UpdateTexture(texture_, nullptr, argb_.data(),
+                           kWidth * static_cast<int>(sizeof(std::uint32_t))) == 0;
+}
+
+void SdlWindow::showFrame(std::span<const std::uint8_t> indices) {
+  palette::toArgb(indices, argb_);
+  uploadFrame();
+  haveFrame_ = true;
+  if (!shown_) {
+    SDL_ShowWindow(window_);
+    shown_ = true;
+  }
+  redraw();
+}
+
+void SdlWindow::redraw() {
+  needsRedraw_ = false;
+  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+  SDL_RenderClear(renderer_);
+  if (haveFrame_) SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+  SDL_RenderPresent(renderer_);
+}
+
+void SdlWindow::handle(const SDL_Event& event) {
+  switch (event.type) {
+    case SDL_QUIT:
+      closed_ = true;
+      break;
+    case SDL_WINDOWEVENT:
+      switch (event.window.event) {
+        case SDL_WINDOWEVENT_CLOSE:
+          closed_ = true;
+          break;
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_SHOWN:
+        case SDL_WINDOWEVENT_RESTORED:
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+          needsRedraw_ = true;
+          break;
+        default:
+          break;
+      }
+      break;
+    case SDL_RENDER_TARGETS_RESET:
+    case SDL_RENDER_DEVICE_RESET:
+      // The texture's contents may be gone with the device; ours are kept.
+      uploadFrame();
+      needsRedraw_ = true;
+      break;
+    case SDL_KEYDOWN:
+      if (auto key = keyFromSdl(event.key.keysym.sym, event.key.keysym.mod)) {
+        keys_.push_back(*key);
+      }
+      break;
+    case SDL_TEXTINPUT:
+      for (std::uint8_t code : cp437::typedCodes(event.text.text)) {
+        keys_.push_back(InputKey::character(code));
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+void SdlWindow::drainEvents() {
+  SDL_Event event;
+  while (SDL_PollEvent(&event) != 0) handle(event);
+}
+
+std::optional<InputKey> SdlWindow::waitKey(std::chrono::milliseconds timeout) {
+  using Clock = std::chrono::steady_clock;
+  const auto deadline = Clock::now() + timeout;
+  drainEvents();
+  for (;;) {
+    if (closed_) throw PlatformClosed();
+    if (needsRedraw_) redraw();
+    if (!keys_.empty()) {
+      const InputKey key = keys_.front();
+      keys_.pop_front();
+      return key;
+    }
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    if (left <= 0) return std::nullopt;
+    // Blocks in the event queue: near zero CPU while the user thinks.
+    SDL_Event event;
+    if (SDL_WaitEventTimeout(&event, static_cast<int>(left)) != 0) {
+      handle(event);
+      drainEvents();
+    }
+  }
+}
+
+void SdlWindow::openAudio() {
+  audioTried_ = true;
+  QuietStderr quiet;
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
+  SDL_AudioSpec wanted{};
+  wanted.freq = kToneRate;
+  wanted.format = AUDIO_S16SYS;
+  wanted.channels = 1;
+  wanted.samples = 1024;
+  audio_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+  if (audio_ == 0) {
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return;
+  }
+  tone_ = squareTone(kToneRate, kToneHz, static_cast<int>(kBeepLength.count()), 6000);
+}
+
+void SdlWindow::beep() {
+  using Clock = std::chrono::steady_clock;
+  const auto start = Clock::now();
+  if (!audioTried_) openAudio();
+  if (audio_ != 0) {
+    SDL_ClearQueuedAudio(audio_);
+    const auto bytes = static_cast<Uint32>(tone_.size() * sizeof(std::int16_t));
+    if (SDL_QueueAudio(audio_, tone_.data(), bytes) == 0) {
+      const auto tonesStart = Clock::now();
+      SDL_PauseAudioDevice(audio_, 0);
+      // Until the device has taken the whole tone; bounded in case it stalls.
+      const auto giveUp = tonesStart + 2 * kBeepLength;
+      while (SDL_GetQueuedAudioSize(audio_) > 0 && Clock::now() < giveUp) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+      }
+      std::this_thread::sleep_until(tonesStart + kBeepLength);
+      SDL_PauseAudioDevice(audio_, 1);
+      return;
+    }
+  }
+  std::this_thread::sleep_until(start + kBeepLength);
+}
