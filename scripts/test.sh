@@ -18,3 +18,11 @@ cmake --preset core-only
 cmake --build --preset core-only -j "$jobs"
 scripts/check-core-symbols.sh build/core-only
 ctest --preset core-only -j "$jobs"
+
+echo "== address and undefined-behaviour sanitizers =="
+cmake --preset asan
+cmake --build --preset asan -j "$jobs"
+ctest --preset asan -j "$jobs"
+
+echo "== fuzzing, a short run of every target =="
+scripts/fuzz.sh 8
