@@ -25,21 +25,28 @@ int slotsInUse(Single count) {
   return static_cast<int>(count);  // in range: 0 <= count < 20
 }
 
+namespace {
+
+// Slots are counted as ints; the arrays want an unsigned index.
+TubeSection& slotOf(ElementDesign& element, int slot) {
+  return element.sections.at(static_cast<std::size_t>(slot));
+}
+
+}  // namespace
+
 void openSectionAfter(ElementDesign& element, int after) {
   element.sectionCount += 1.0F;
   const int last = slotsInUse(element.sectionCount);
   // Slot 0 is never used, so nothing is ever copied out of it.
   for (int i = last; i > std::max(after, 1); --i) {
-    element.sections[static_cast<std::size_t>(i)] =
-        element.sections[static_cast<std::size_t>(i - 1)];
+    slotOf(element, i) = slotOf(element, i - 1);
   }
 }
 
 void removeSection(ElementDesign& element, int slot) {
   const int last = slotsInUse(element.sectionCount);
-  for (int i = std::max(slot, 0); i < last; ++i) {
-    element.sections[static_cast<std::size_t>(i)] =
-        element.sections[static_cast<std::size_t>(i + 1)];
+  for (int i = std::max(slot, 1); i < last; ++i) {
+    slotOf(element, i) = slotOf(element, i + 1);
   }
   element.sectionCount -= 1.0F;
 }
@@ -53,7 +60,7 @@ bool isAcceptableWall(Single outsideDiameter, Single wallThickness) {
     return false;
   }
   // The bore, OD - 2 x wall, may be zero (a solid rod) but not negative.
-  return Wide{outsideDiameter} - 2.0 * Wide{wallThickness} >= 0.0;
+  return static_cast<Wide>(outsideDiameter) - 2.0 * static_cast<Wide>(wallThickness) >= 0.0;
 }
 
 bool isAcceptableLength(Single length) { return std::isfinite(length) && length >= 0.0F; }
