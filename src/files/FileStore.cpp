@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 #include <system_error>
+#include <utility>
 
 #include "files/FileNames.hpp"
 
@@ -169,7 +170,13 @@ int resolveLinks(std::string& path, struct stat& info, bool& exists) {
       return ENAMETOOLONG;  // the link changed while it was read
     }
     target.resize(static_cast<std::size_t>(length));
-    path = target.front() == '/' ? target : splitPath(path).prefix + target;
+    if (target.front() == '/') {
+      path = std::move(target);
+    } else {
+      std::string joined = splitPath(path).prefix;
+      joined += target;
+      path = std::move(joined);
+    }
   }
 }
 
