@@ -1,5 +1,6 @@
 // File names between the screen's code page 437 and the disk's UTF-8.
 #include <gtest/gtest.h>
+#include <iconv.h>
 
 #include <string>
 
@@ -18,6 +19,36 @@ TEST(FileNames, SpellsPcCharactersInUtf8) {
   EXPECT_EQ(cp437ToUtf8("\x9a\xe1\xfb"), "\xc3\x9c\xc3\x9f\xe2\x88\x9a");  // Ü ß √
   EXPECT_EQ(cp437ToUtf8("\xff"), "\xc2\xa0");                              // no-break space
   EXPECT_EQ(cp437ToUtf8("\x7f"), "\xe2\x8c\x82");                          // the house
+}
+
+// The C library's own code page 437 converter, as a second opinion on every
+// character of the table.
+std::string iconvToUtf8(const std::string& cp437) {
+  iconv_t converter = iconv_open("UTF-8", "CP437");
+  if (converter == reinterpret_cast<iconv_t>(-1)) {
+    ADD_FAILURE() << "no CP437 converter in the C library";
+    return {};
+  }
+  std::string in = cp437;
+  std::string out(in.size() * 4, '\0');
+  char* inPtr = in.data();
+  char* outPtr = out.data();
+  std::size_t inLeft = in.size();
+  std::size_t outLeft = out.size();
+  EXPECT_NE(iconv(converter, &inPtr, &inLeft, &outPtr, &outLeft), static_cast<std::size_t>(-1));
+  iconv_close(converter);
+  out.resize(out.size() - outLeft);
+  return out;
+}
+
+TEST(FileNames, AgreesWithTheCLibraryOnEveryCharacterButTheHouse) {
+  for (int code = 32; code <= 255; ++code) {
+    if (code == 127) {
+      continue;  // a control character to the C library, a house on the PC screen
+    }
+    const std::string character(1, static_cast<char>(code));
+    EXPECT_EQ(cp437ToUtf8(character), iconvToUtf8(character)) << "code " << code;
+  }
 }
 
 TEST(FileNames, EveryTypeableCharacterComesBackFromTheDisk) {
