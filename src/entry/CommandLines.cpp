@@ -32,6 +32,10 @@ void blankCommandRow(Console& console, int blanks) {
   console.print(repeatChar(blanks, ' '), Ending::EndLine);
 }
 
+constexpr std::string_view kNoSections = "no sections -- add one first";
+constexpr std::string_view kNoRoom = "15 sections is the maximum -- cannot insert";
+constexpr std::string_view kOnlySection = "cannot delete the only section";
+
 // A command that cannot be carried out says why on the message row and
 // leaves the design as it was; the command line is shown again.
 Next refuse(Workspace& work, Line line, std::string_view message) {
@@ -43,7 +47,19 @@ Next refuse(Workspace& work, Line line, std::string_view message) {
   return lineItself(line);
 }
 
-constexpr std::string_view kNoSections = "no sections -- add one first";
+// A refusal is answered by the next command: its message goes then, so that
+// it never stands beside a table it no longer describes. Messages of other
+// screens on that row are theirs to remove.
+void clearRefusal(Console& console) {
+  const std::string shown = console.screen().rowText(kMessageRow);
+  for (const std::string_view refusal : {kNoSections, kNoRoom, kOnlySection}) {
+    if (shown.compare(0, refusal.size(), refusal) == 0) {
+      console.locate(kMessageRow, 1);
+      console.print(repeatChar(80, ' '), Ending::Stay);
+      return;
+    }
+  }
+}
 
 Next changeSection(Workspace& work, Line line) {
   Console& console = work.console;
@@ -82,7 +98,7 @@ Next insertSection(Workspace& work, Line line) {
   Console& console = work.console;
   ElementDesign& element = work.design.element;
   if (element.sectionCount >= Single(kMaxSections)) {
-    return refuse(work, line, "15 sections is the maximum -- cannot insert");
+    return refuse(work, line, kNoRoom);
   }
 
   std::optional<int> after;
@@ -134,7 +150,7 @@ Next deleteSection(Workspace& work, Line line) {
   }
   if (element.sectionCount < 2.0F) {
     // An element needs at least one tube.
-    return refuse(work, line, "cannot delete the only section");
+    return refuse(work, line, kOnlySection);
   }
 
   std::optional<int> slot;
@@ -162,6 +178,7 @@ Next runCommandLine(Workspace& work, Line line) {
   }
   const std::string key =
       console.waitForKey(line == Line::Entry ? "CADSPEcadspe" : "CADRSPEcadrspe");
+  clearRefusal(console);
 
   switch (key.empty() ? '\0' : key[0]) {
     case 'C':

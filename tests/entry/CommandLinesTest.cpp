@@ -363,6 +363,14 @@ TEST(DeleteTest, TheOnlySectionStays) {
     EXPECT_EQ(s.row(23), padded(kEntryLine));
     expectCursor(s, 24, 1);
     expectSections(s, {kExample[0].stored}, "after the refusal");
+    // The message goes with the next command, and stays gone.
+    s.type("a");
+    EXPECT_EQ(s.row(22), kBlankRow);
+    s.enter("");
+    typeSection(s, kExample[1]);
+    EXPECT_EQ(s.row(23), padded(kEntryLine));
+    EXPECT_EQ(s.row(22), kBlankRow);
+    expectSections(s, storedOf(exampleOf(2)), "after appending");
   }
   {
     Session s;
