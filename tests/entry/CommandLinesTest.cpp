@@ -101,6 +101,14 @@ TEST(CommandKeysTest, TheAnalysisLineIgnoresEveryOtherKey) {
   EXPECT_TRUE(s.design().gates.analysisViewed);
 }
 
+TEST(CommandKeysTest, RecallIsOfferedOnlyUnderViewAnalysis) {
+  Session s;
+  atAnalysisLine(s, 2);
+  s.type("R");
+  EXPECT_EQ(s.row(23), padded("Enter full ELE filename to recall:"));
+  expectCursor(s, 23, 35);
+}
+
 TEST(ChangeTest, ANumberOutsideTheDesignSaysWhyAndAsksAgain) {
   Session s;
   atAnalysisLine(s, 3);
