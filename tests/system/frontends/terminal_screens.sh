@@ -2,8 +2,9 @@
 # The real program in a terminal (a private tmux server, no display), typed
 # at with send-keys: the pane must show the headless program's grid for the
 # same keys, row for row, drawings as braille. The title, the help page with
-# a line edited at its ENTER prompt, the main menu with its picture; a
-# terminal made too small shows a notice and the screen comes back whole;
+# a line edited at its ENTER prompt (its beep rings the bell), the main
+# menu with its picture; a terminal made too small shows a notice and the
+# screen comes back whole;
 # q gives the terminal back (alternate screen off) with exit status 0.
 #
 # usage: terminal_screens.sh TUBALYZER SCREEN_DUMP
@@ -21,11 +22,14 @@ mkdir "$scratch/run"
 cd "$scratch/run"
 start_tmux app "$scratch/app.pid" "$program"
 
+tmux_do pipe-pane -t app -o "cat >>'$scratch/output'"
 wait_for 20 pane_shows app "$scratch/title.txt" || fail "the title screen differs"
 [ "$(tmux_do display -p -t app '#{alternate_on}')" = 1 ] || fail "not on the alternate screen"
 
 tmux_do send-keys -t app y abcdef Left Left X Home DC End BSpace DC
 wait_for 20 pane_shows app "$scratch/help.txt" || fail "the edited help prompt differs"
+# The Delete with nothing to delete rang the terminal's bell.
+wait_for 5 grep -q $'\a' "$scratch/output" || fail "no bell for the beep"
 
 tmux_do send-keys -t app Enter
 wait_for 20 pane_shows app "$scratch/menu.txt" || fail "the main menu differs"
