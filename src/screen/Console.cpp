@@ -93,7 +93,7 @@ std::string Console::pollKey() {
 
 std::string Console::waitForKey(std::string_view accepted) {
   for (;;) {
-    const std::string key = pollKey();
+    std::string key = pollKey();
     if (key.size() == 1 && key[0] != '\0' && accepted.find(key[0]) != std::string_view::npos) {
       return key;
     }

@@ -15,7 +15,8 @@ constexpr std::size_t kRowPixels = static_cast<std::size_t>(TextScreen::kWidth) 
 std::uint8_t paletteIndex(int colour) { return static_cast<std::uint8_t>(colour & 0x0F); }
 
 std::size_t cellIndex(int row, int column) {
-  return static_cast<std::size_t>((row - 1) * TextScreen::kColumns + (column - 1));
+  return static_cast<std::size_t>(row - 1) * TextScreen::kColumns +
+         static_cast<std::size_t>(column - 1);
 }
 
 bool insideGrid(int row, int column) {
@@ -77,7 +78,7 @@ bool clipSegment(Wide& x1, Wide& y1, Wide& x2, Wide& y2, Wide xMax, Wide yMax) {
 }
 
 // Halves away from zero, as the screen's line coordinates are rounded.
-Wide roundCoordinate(Single value) { return std::round(Wide{value}); }
+Wide roundCoordinate(Single value) { return std::round(static_cast<Wide>(value)); }
 
 // A clipped coordinate is within [0, limit]; rounding keeps it there.
 int pixelCoordinate(Wide value, int limit) {
@@ -129,8 +130,8 @@ void TextScreen::drawCell(int row, int column, std::uint8_t ch) {
   }
   const Cell cell{ch, paletteIndex(foreground_), paletteIndex(background_)};
   cells_[cellIndex(row, column)] = cell;
-  const std::size_t left = static_cast<std::size_t>((column - 1) * kCellWidth);
-  const std::size_t top = static_cast<std::size_t>((row - 1) * kCellHeight);
+  const std::size_t left = static_cast<std::size_t>(column - 1) * kCellWidth;
+  const std::size_t top = static_cast<std::size_t>(row - 1) * kCellHeight;
   for (int y = 0; y < kCellHeight; ++y) {
     const std::uint8_t bits = font::glyphRow(ch, y);
     std::uint8_t* line = &pixels_[(top + static_cast<std::size_t>(y)) * kWidth + left];

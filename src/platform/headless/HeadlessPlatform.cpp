@@ -6,7 +6,7 @@
 
 HeadlessPlatform::HeadlessPlatform(Mode mode, HeadlessOptions options)
     : mode_(mode),
-      printer_(std::move(options.printer)),
+      printer_(options.printer),
       printerError_(std::move(options.printerError)),
       submitError_(std::move(options.submitError)) {}
 
@@ -96,7 +96,7 @@ std::size_t HeadlessPlatform::keysRead() const {
 
 void HeadlessPlatform::setPrinter(std::optional<PageGeometry> geometry, std::string error) {
   const std::lock_guard lock(mutex_);
-  printer_ = std::move(geometry);
+  printer_ = geometry;
   printerError_ = std::move(error);
 }
 
