@@ -471,3 +471,18 @@ TEST_F(RecallSaveScreens, SaveFromTheCommandLineGoesStraightToTheElementFile) {
 }
 
 }  // namespace
+
+TEST_F(RecallSaveScreens, AFileThatVanishesBetweenListingAndReadingChangesNothing) {
+  writeFile("DIR20M.ELE", writeElementFile(exampleDesign()));
+  startWith(otherDesign());
+  session_.type("r");
+  session_.type("e");
+  ASSERT_EQ(session_.row(1), padded("DIR20M.ELE"));
+  std::filesystem::remove("DIR20M.ELE");
+  session_.enter("DIR20M");
+  const std::string screen = session_.screenText();
+  EXPECT_NE(screen.find("File not found: DIR20M.ELE"), std::string::npos) << screen;
+  EXPECT_EQ(screen.find("Finished recalling element parameters."), std::string::npos);
+  expectSameDesign(session_.design().element, otherDesign());
+  EXPECT_TRUE(entries().empty());
+}
