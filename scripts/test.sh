@@ -22,7 +22,8 @@ ctest --preset core-only -j "$jobs"
 echo "== address and undefined-behaviour sanitizers =="
 cmake --preset asan
 cmake --build --preset asan -j "$jobs"
-ctest --preset asan -j "$jobs"
+LSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0" \
+  ctest --preset asan -j "$jobs"
 
 echo "== fuzzing, a short run of every target =="
 scripts/fuzz.sh 8
