@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "JsonLines.hpp"
+#include "../support/JsonLines.hpp"
 #include "model/Design.hpp"
 
 namespace designs {

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "DesignRecords.hpp"
-#include "JsonLines.hpp"
+#include "../support/JsonLines.hpp"
 #include "flow/Workspace.hpp"
 #include "model/Design.hpp"
 #include "screen/Console.hpp"

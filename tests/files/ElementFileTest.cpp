@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "../analysis/JsonLines.hpp"
+#include "../support/JsonLines.hpp"
 #include "files/ElementFile.hpp"
 
 namespace {

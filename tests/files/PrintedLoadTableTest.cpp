@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "../analysis/JsonLines.hpp"
+#include "../support/JsonLines.hpp"
 #include "files/PrintedLoadTable.hpp"
 #include "model/Design.hpp"
 #include "screen/Channel.hpp"

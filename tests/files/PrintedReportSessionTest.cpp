@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "../analysis/JsonLines.hpp"
+#include "../support/JsonLines.hpp"
 #include "model/Design.hpp"
 #include "platform/headless/Session.hpp"
 

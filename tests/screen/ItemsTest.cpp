@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "TestVectors.hpp"
+#include "../support/JsonLines.hpp"
 #include "screen/Items.hpp"
 #include "screen/NumberText.hpp"
 
@@ -131,9 +131,9 @@ TEST(ItemSplitting, AWholeElementFileReadsItemByItem) {
 // The shared element files written with other separators, spacing and line
 // ends: the scanner alone must recover every value and the title.
 TEST(ItemSplitting, SharedElementFilesWithMixedSeparators) {
-  std::vector<testvectors::Value> records;
+  std::vector<jsonl::Value> records;
   ASSERT_NO_THROW(records =
-                      testvectors::readJsonLines(testvectors::testDataPath("element_read.jsonl")));
+                      jsonl::readFile(jsonl::dataPath("element_read.jsonl")));
   ASSERT_GE(records.size(), 10U);
   for (const auto& record : records) {
     const std::string& file = record["file"].str();

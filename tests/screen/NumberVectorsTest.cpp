@@ -7,16 +7,16 @@
 #include <cstring>
 #include <string>
 
-#include "TestVectors.hpp"
+#include "../support/JsonLines.hpp"
 #include "screen/Items.hpp"
 #include "screen/NumberPattern.hpp"
 #include "screen/NumberText.hpp"
 
 namespace {
 
-using testvectors::readJsonLines;
-using testvectors::testDataPath;
-using testvectors::Value;
+using jsonl::readFile;
+using jsonl::dataPath;
+using jsonl::Value;
 
 std::uint32_t bitsOf(Single value) {
   std::uint32_t raw = 0;
@@ -26,7 +26,7 @@ std::uint32_t bitsOf(Single value) {
 
 TEST(NumberVectors, NumberTextOfEveryRecord) {
   std::vector<Value> records;
-  ASSERT_NO_THROW(records = readJsonLines(testDataPath("number_text.jsonl")));
+  ASSERT_NO_THROW(records = readFile(dataPath("number_text.jsonl")));
   ASSERT_GE(records.size(), 100U);
   for (const Value& record : records) {
     const Single value = record["bits"].bitsAsFloat();
@@ -37,7 +37,7 @@ TEST(NumberVectors, NumberTextOfEveryRecord) {
 
 TEST(NumberVectors, PatternTextOfEveryRecord) {
   std::vector<Value> records;
-  ASSERT_NO_THROW(records = readJsonLines(testDataPath("number_pattern.jsonl")));
+  ASSERT_NO_THROW(records = readFile(dataPath("number_pattern.jsonl")));
   ASSERT_GE(records.size(), 100U);
   for (const Value& record : records) {
     const std::string& pattern = record["pattern"].str();
@@ -59,7 +59,7 @@ TEST(NumberVectors, PatternTextOfEveryRecord) {
 
 TEST(NumberVectors, InputNumbersOfEveryRecord) {
   std::vector<Value> records;
-  ASSERT_NO_THROW(records = readJsonLines(testDataPath("input_numbers.jsonl")));
+  ASSERT_NO_THROW(records = readFile(dataPath("input_numbers.jsonl")));
   ASSERT_GE(records.size(), 100U);
   int items = 0;
   int texts = 0;

@@ -52,6 +52,10 @@ class Value {
     if (kind != Kind::Number) throw std::runtime_error("not a number");
     return number;
   }
+  bool flag() const {
+    if (kind != Kind::Bool) throw std::runtime_error("not true or false");
+    return boolean;
+  }
   // A hex text of IEEE single bits, such as "3f83126f", as the float it names.
   float bitsAsFloat() const {
     const std::string& hex = str();
@@ -273,6 +277,11 @@ inline std::vector<Value> readFile(const std::string& path) {
   }
   if (records.empty()) throw std::runtime_error("no records in " + path);
   return records;
+}
+
+// The path of a file of the shared reference vectors.
+inline std::string dataPath(const std::string& name) {
+  return std::string(TUB_TESTDATA_DIR) + "/" + name;
 }
 
 }  // namespace jsonl
