@@ -86,20 +86,24 @@ window_of() {
   echo "$wid"
 }
 
-# window_shows WID EXPECTED.ppm: the window's picture is the expected 640 x
-# 350 frame at a whole-number scale, every screen pixel a sharp square of
-# the right colour. Leaves the number of differing pixels in $scratch/diff.
+# window_shows WID EXPECTED.ppm: the window shows the expected 640 x 350
+# frame at the largest whole-number scale that fits, centred on black, every
+# screen pixel a sharp square of the right colour. Leaves the number of
+# differing pixels in $scratch/diff.
 window_shows() {
   local wid=$1 expected=$2 size width height scale
   import -window "$wid" "$scratch/shot.png" 2>/dev/null || return 1
   size=$(identify -format '%w %h' "$scratch/shot.png") || return 1
   read -r width height <<<"$size"
-  scale=$((width / 640))
-  if [ "$scale" -lt 1 ] || [ $((scale * 640)) -ne "$width" ] || [ $((scale * 350)) -ne "$height" ]; then
-    echo "window is ${width}x${height}, not a whole multiple of 640x350" >"$scratch/diff"
+  scale=$((width / 640 < height / 350 ? width / 640 : height / 350))
+  if [ "$scale" -lt 1 ]; then
+    echo "window is ${width}x${height}, smaller than 640x350" >"$scratch/diff"
     return 1
   fi
-  convert "$expected" -sample "${width}x${height}!" "$scratch/expected.png"
+  convert -size "${width}x${height}" xc:black \
+    \( "$expected" -sample "$((640 * scale))x$((350 * scale))!" \) \
+    -geometry "+$(((width - 640 * scale) / 2))+$(((height - 350 * scale) / 2))" -composite \
+    "$scratch/expected.png"
   compare -metric AE "$scratch/shot.png" "$scratch/expected.png" null: 2>"$scratch/diff"
 }
 

@@ -4,7 +4,7 @@
 # non-zero status at once, without touching stdout.
 #
 # usage: no_display.sh TUBALYZER
-program=${1:?the tubalyzer program}
+program=$(realpath "${1:?the tubalyzer program}")
 . "$(dirname "$0")/common.sh"
 
 check() {

@@ -7,7 +7,7 @@
 # codes below are the PC's, written out by hand.
 #
 # usage: terminal_keys.sh KEY_ECHO
-echo_program=${1:?the tub_key_echo helper}
+echo_program=$(realpath "${1:?the tub_key_echo helper}")
 . "$(dirname "$0")/common.sh"
 
 log="$scratch/keys.txt"

@@ -6,7 +6,7 @@
 # of leaving it spinning on a dead terminal.
 #
 # usage: terminal_restored.sh TUBALYZER
-program=${1:?the tubalyzer program}
+program=$(realpath "${1:?the tubalyzer program}")
 . "$(dirname "$0")/common.sh"
 
 mkdir "$scratch/run"

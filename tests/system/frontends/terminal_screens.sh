@@ -8,8 +8,8 @@
 # q gives the terminal back (alternate screen off) with exit status 0.
 #
 # usage: terminal_screens.sh TUBALYZER SCREEN_DUMP
-program=${1:?the tubalyzer program}
-dump=${2:?the tub_screen_dump helper}
+program=$(realpath "${1:?the tubalyzer program}")
+dump=$(realpath "${2:?the tub_screen_dump helper}")
 . "$(dirname "$0")/common.sh"
 
 edit='yabcdef{Left}{Left}X{Home}{Delete}{End}{BSpace}{Delete}'

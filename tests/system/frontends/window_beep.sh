@@ -4,7 +4,7 @@
 # (mono 16-bit at 48 kHz, as the program opens the device).
 #
 # usage: window_beep.sh TUBALYZER
-program=${1:?the tubalyzer program}
+program=$(realpath "${1:?the tubalyzer program}")
 . "$(dirname "$0")/common.sh"
 
 start_xvfb

@@ -6,7 +6,7 @@
 # The expected codes below are the PC's, written out by hand.
 #
 # usage: window_keys.sh KEY_ECHO
-echo_program=${1:?the tub_key_echo helper}
+echo_program=$(realpath "${1:?the tub_key_echo helper}")
 . "$(dirname "$0")/common.sh"
 
 start_xvfb

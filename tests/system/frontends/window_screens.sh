@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # The real program in a window on a private X server, typed at with xdotool:
 # every screenshot must be the headless program's frame for the same keys,
-# pixel for pixel at the window's whole-number scale. The title, the help
+# pixel for pixel at the window's whole-number scale, also after resizing. The title, the help
 # page with a line edited at its ENTER prompt (Left, Home, End, Delete and
 # Backspace observed through the echo), and the main menu with its picture.
 # A beep with no sound device must not write anything to the terminal.
 #
 # usage: window_screens.sh TUBALYZER SCREEN_DUMP
-program=${1:?the tubalyzer program}
-dump=${2:?the tub_screen_dump helper}
+program=$(realpath "${1:?the tubalyzer program}")
+dump=$(realpath "${2:?the tub_screen_dump helper}")
 . "$(dirname "$0")/common.sh"
 
 edit='yabcdef{Left}{Left}X{Home}{Delete}{End}{BSpace}{Delete}'
@@ -35,6 +35,14 @@ wait_for 20 window_shows "$wid" "$scratch/help.ppm" || fail "the edited help pro
 
 xdotool key Return
 wait_for 20 window_shows "$wid" "$scratch/menu.ppm" || fail "the main menu differs"
+
+# Resized, the frame keeps its shape and stays sharp: the largest whole
+# scale that fits, centred.
+xdotool windowmove --sync "$wid" 0 0
+for size in "1000 600" "1270 790" "1280 700"; do
+  xdotool windowsize --sync "$wid" $size
+  wait_for 20 window_shows "$wid" "$scratch/menu.ppm" || fail "the main menu differs at $size"
+done
 
 xdotool type q
 wait_for 20 has_ended "$app" || fail "the program did not end after q"
