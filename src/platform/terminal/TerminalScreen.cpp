@@ -157,13 +157,22 @@ std::unique_ptr<TerminalScreen> TerminalScreen::open(std::string& whyNot) {
   // Ours before curses starts, so that curses leaves these signals to us
   // instead of ending the program from inside its own handler.
   self->curses_->installHandlers();
+  const char* term = std::getenv("TERM");
+  const std::string termName = term != nullptr ? term : "";
   self->curses_->screen = newterm(nullptr, stdout, stdin);
   if (self->curses_->screen == nullptr) {
-    const char* term = std::getenv("TERM");
-    whyNot = std::string("curses cannot drive the terminal type \"") + (term ? term : "") + "\"";
+    whyNot = termName.empty() ? "the terminal type is not set (TERM)"
+                              : "the terminal type \"" + termName + "\" is unknown";
     return nullptr;  // the destructor puts the signal handlers back
   }
   set_term(self->curses_->screen);
+  // A screen that cannot place the cursor ("dumb", a printing terminal)
+  // would only scroll garbage.
+  const char* cursorAddress = tigetstr("cup");
+  if (cursorAddress == nullptr || cursorAddress == reinterpret_cast<char*>(-1)) {
+    whyNot = "the terminal type \"" + termName + "\" cannot place the cursor";
+    return nullptr;
+  }
   raw();  // Ctrl+C and Ctrl+Z become plain keys
   noecho();
   nonl();  // Enter arrives as 13
