@@ -3,7 +3,8 @@
 # screens): SIGTERM, SIGHUP and SIGINT end the program as Quit does, with
 # the alternate screen off and exit status 0; Ctrl+C is only a key. A
 # terminal that goes away (its pane killed) ends the program too, instead
-# of leaving it spinning on a dead terminal.
+# of leaving it spinning on a dead terminal. A terminal that cannot place
+# the cursor is refused.
 #
 # usage: terminal_restored.sh TUBALYZER
 program=$(realpath "${1:?the tubalyzer program}")
@@ -38,4 +39,11 @@ wait_for 20 on_title gone || fail "no title screen: $(pane_text gone)"
 pid=$(cat "$scratch/gone.pid")
 tmux_do kill-pane -t gone
 wait_for 20 has_ended "$pid" || fail "the program outlived its terminal"
+# A terminal that cannot place the cursor is refused with one clear line.
+start_tmux dumb "$scratch/dumb.pid" env TERM=dumb "$program"
+wait_for 20 ended dumb || fail "TERM=dumb: the program did not end: $(pane_text dumb)"
+pane_text dumb | grep -qx 'exit status 1' || fail "TERM=dumb: not refused: $(pane_text dumb)"
+pane_text dumb | tr -d '\n' | grep -q '"dumb" cannot place the cursor' ||
+  fail "TERM=dumb: no reason given: $(pane_text dumb)"
+
 echo "terminal restored after SIGTERM, SIGHUP and SIGINT; Ctrl+C ignored; ends with its terminal"
