@@ -58,14 +58,15 @@ std::unique_ptr<SdlWindow> SdlWindow::open(const char* title, std::string& whyNo
     return nullptr;
   }
   std::unique_ptr<SdlWindow> self(new SdlWindow());
+  int scale = 1;
   SDL_Rect usable{0, 0, 0, 0};
   if (SDL_GetDisplayUsableBounds(0, &usable) == 0 && usable.w >= 2 * kWidth &&
       usable.h >= 2 * kHeight + kDecorationAllowance) {
-    self->scale_ = 2;
+    scale = 2;
   }
   self->window_ =
-      SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kWidth * self->scale_,
-                       kHeight * self->scale_, SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
+      SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kWidth * scale,
+                       kHeight * scale, SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
   if (self->window_ != nullptr) {
     SDL_SetWindowMinimumSize(self->window_, kWidth, kHeight);
     self->renderer_ = createRenderer(self->window_);
@@ -89,10 +90,6 @@ std::unique_ptr<SdlWindow> SdlWindow::open(const char* title, std::string& whyNo
 }
 
 SdlWindow::~SdlWindow() {
-  if (audio_ != 0) {
-    QuietStderr quiet;
-    SDL_CloseAudioDevice(audio_);
-  }
   if (texture_ != nullptr) SDL_DestroyTexture(texture_);
   if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
   if (window_ != nullptr) SDL_DestroyWindow(window_);
@@ -192,42 +189,45 @@ std::optional<InputKey> SdlWindow::waitKey(std::chrono::milliseconds timeout) {
   }
 }
 
-void SdlWindow::openAudio() {
-  audioTried_ = true;
+SDL_AudioDeviceID SdlWindow::openAudio() {
   QuietStderr quiet;
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
+  if (!audioInitialised_) {
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
+    audioInitialised_ = true;
+  }
   SDL_AudioSpec wanted{};
   wanted.freq = kToneRate;
   wanted.format = AUDIO_S16SYS;
   wanted.channels = 1;
   wanted.samples = 1024;
-  audio_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
-  if (audio_ == 0) {
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    return;
-  }
-  tone_ = squareTone(kToneRate, kToneHz, static_cast<int>(kBeepLength.count()), 6000);
+  return SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
 }
 
 void SdlWindow::beep() {
   using Clock = std::chrono::steady_clock;
   const auto start = Clock::now();
-  if (!audioTried_) openAudio();
-  if (audio_ != 0) {
-    SDL_ClearQueuedAudio(audio_);
+  // Opened for each beep and closed after it: an open device keeps a sound
+  // stream (and SDL's audio thread) running while the program sits idle.
+  // Without a sound device the attempt fails within milliseconds, so it is
+  // simply made again next time.
+  const SDL_AudioDeviceID device = openAudio();
+  if (device != 0) {
+    if (tone_.empty()) {
+      tone_ = squareTone(kToneRate, kToneHz, static_cast<int>(kBeepLength.count()), 6000);
+    }
     const auto bytes = static_cast<Uint32>(tone_.size() * sizeof(std::int16_t));
-    if (SDL_QueueAudio(audio_, tone_.data(), bytes) == 0) {
-      const auto tonesStart = Clock::now();
-      SDL_PauseAudioDevice(audio_, 0);
+    if (SDL_QueueAudio(device, tone_.data(), bytes) == 0) {
+      const auto toneStart = Clock::now();
+      SDL_PauseAudioDevice(device, 0);
       // Until the device has taken the whole tone; bounded in case it stalls.
-      const auto giveUp = tonesStart + 2 * kBeepLength;
-      while (SDL_GetQueuedAudioSize(audio_) > 0 && Clock::now() < giveUp) {
+      const auto giveUp = toneStart + 2 * kBeepLength;
+      while (SDL_GetQueuedAudioSize(device) > 0 && Clock::now() < giveUp) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
       }
-      std::this_thread::sleep_until(tonesStart + kBeepLength);
-      SDL_PauseAudioDevice(audio_, 1);
-      return;
+      std::this_thread::sleep_until(toneStart + kBeepLength);
     }
+    QuietStderr quiet;
+    SDL_CloseAudioDevice(device);  // lets the last buffer play out first
   }
   std::this_thread::sleep_until(start + kBeepLength);
 }

@@ -37,15 +37,13 @@ class SdlWindow {
   // it waits the 250 ms in silence.
   void beep();
 
-  int scale() const { return scale_; }
-
  private:
   SdlWindow() = default;
   void handle(const SDL_Event& event);
   void drainEvents();
   void redraw();
   bool uploadFrame();
-  void openAudio();
+  SDL_AudioDeviceID openAudio();  // 0 when there is no usable sound device
 
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
@@ -55,10 +53,8 @@ class SdlWindow {
   bool haveFrame_ = false;
   bool needsRedraw_ = false;
   bool closed_ = false;
-  int scale_ = 1;
   std::deque<InputKey> keys_;
 
-  bool audioTried_ = false;
-  SDL_AudioDeviceID audio_ = 0;
+  bool audioInitialised_ = false;
   std::vector<std::int16_t> tone_;
 };
