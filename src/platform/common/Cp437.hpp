@@ -6,12 +6,11 @@
 #include <string_view>
 #include <vector>
 
-// The program speaks code page 437; windows and terminals speak Unicode.
-namespace cp437 {
+#include "screen/CodePage437.hpp"
 
-// The character the PC shows for a code: the graphic symbols for 1..31 and
-// 127 (smileys, arrows, the house) as the video card drew them, space for 0.
-char32_t toUnicode(std::uint8_t code);
+// The program speaks code page 437; windows and terminals speak Unicode.
+// cp437::toUnicode (screen/CodePage437.hpp) gives the character of a code.
+namespace cp437 {
 
 // The code a typed character stands for: printable ASCII (32..126) and the
 // characters of 128..255. Everything else has no key code and is dropped.
