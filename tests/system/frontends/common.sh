@@ -66,7 +66,9 @@ has_ended() {
 start_xvfb() {
   local fifo="$scratch/display"
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$fifo" 2>"$scratch/xvfb.log" &
+  # -noreset: by default the server resets whenever its last client leaves,
+  # and a program connecting during that reset is refused.
+  Xvfb -displayfd 3 -noreset -screen 0 1280x800x24 -nolisten tcp 3>"$fifo" 2>"$scratch/xvfb.log" &
   started_pids+=($!)
   local number
   read -r -t 20 number <"$fifo" || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
@@ -78,7 +80,12 @@ window_of() {
   local pid=$1 wid=""
   local deadline=$((SECONDS + 20))
   while [ -z "$wid" ]; do
-    kill -0 "$pid" 2>/dev/null || fail "the program ended before its window appeared"
+    if ! kill -0 "$pid" 2>/dev/null; then
+      local status=0
+      wait "$pid" 2>/dev/null || status=$?
+      fail "the program ended (status $status) before its window appeared;" \
+        "stderr: $(cat "$scratch/stderr" 2>/dev/null)"
+    fi
     [ "$SECONDS" -lt "$deadline" ] || fail "no window appeared"
     wid=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1 || true)
     [ -n "$wid" ] || sleep 0.1
