@@ -129,7 +129,7 @@ std::string fillField(const Field& field, Single value) {
   // A value below 1 shows a "0" only where the field has room for one.
   std::string text = integerPart.empty() ? (positions >= 1 ? "0" : "") : integerPart;
   if (negative) {
-    text.insert(0, "-");
+    text = "-" + text;
     ++positions;
   }
   if (static_cast<int>(text.size()) < positions) {
