@@ -1,9 +1,12 @@
 // The whole program fed arbitrary key streams from the title screen on, with
 // a fake spooler, in the working directory the fuzz script gives it. After
 // every key: a design that exists has a whole section count from 1 to 15,
-// the current section stays within the storage, the cursor on the grid.
+// the current section stays within the storage, the cursor on the grid, and
+// the memory in use does not grow with the number of keys.
 // The path separator is not in the key alphabet, so files stay in the
 // working directory.
+#include <sanitizer/allocator_interface.h>
+
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -24,7 +27,10 @@ class FuzzPlatform final : public Platform {
  public:
   FuzzPlatform(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
 
-  void watch(Program& program) { program_ = &program; }
+  void watch(Program& program) {
+    program_ = &program;
+    baselineBytes_ = __sanitizer_get_current_allocated_bytes();
+  }
 
   void present(const TextScreen& /*screen*/) override {}
 
@@ -68,8 +74,8 @@ class FuzzPlatform final : public Platform {
     }
     const DesignModel& design = program_->design();
     const Single count = design.element.sectionCount;
-    const bool wholeCount = std::floor(count) == count && count >= 1.0F &&
-                            count <= static_cast<Single>(kMaxSections);
+    const bool wholeCount =
+        std::floor(count) == count && count >= 1.0F && count <= static_cast<Single>(kMaxSections);
     if (design.gates.designPresent && !wholeCount) {
       std::abort();
     }
@@ -78,6 +84,12 @@ class FuzzPlatform final : public Platform {
     }
     const Single n = design.element.currentSection;
     if (!(n >= 0.0F && n <= static_cast<Single>(kMaxSections + 1))) {
+      std::abort();
+    }
+    // A line is at most 255 characters and an item 4096: a few such copies
+    // are all that may ever be added to what the program held at start.
+    constexpr std::size_t kHeadroomBytes = 1U << 20U;
+    if (__sanitizer_get_current_allocated_bytes() > baselineBytes_ + kHeadroomBytes) {
       std::abort();
     }
     const TextScreen& screen = program_->console().screen();
@@ -91,6 +103,7 @@ class FuzzPlatform final : public Platform {
   std::size_t size_;
   std::size_t at_ = 0;
   Program* program_ = nullptr;
+  std::size_t baselineBytes_ = 0;
 };
 
 }  // namespace
