@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "../analysis/DesignRecords.hpp"
 #include "../support/JsonLines.hpp"
 #include "files/PrintedLoadTable.hpp"
 #include "model/Design.hpp"
@@ -303,38 +304,12 @@ Single stored(const jsonl::Value& object, const std::string& key) {
   return object["bits"][key].bitsAsFloat();
 }
 
-Single optionValue(const jsonl::Value& options, const std::string& key) {
-  const std::string bitsKey = key + "_bits";
-  if (options.has(bitsKey) && !options[bitsKey].isNull()) {
-    return options[bitsKey].bitsAsFloat();
-  }
-  // The data writes every single value as the double it widens to exactly.
-  return options[key].isNull() ? 0.0f : static_cast<Single>(options[key].num());
-}
-
 // A design of the reference data with the results of its analysis, as the
 // report reads them after a load table pass.
 DesignModel referenceDesign(const jsonl::Value& record) {
-  DesignModel design;
-  const jsonl::Value& o = record["options"];
-  design.options.yieldStrength = optionValue(o, "yield_strength");
-  design.options.iceAnswer = o["ice_answer"].str();
-  design.options.iceDensity = optionValue(o, "ice_density");
-  design.options.radialIceThickness = optionValue(o, "ice_thickness");
-  design.options.iceDiameterIncrease = optionValue(o, "ice_increase");
-  design.options.windPressure = o["pressure_bits"].bitsAsFloat();
-  design.options.shapeFactor = optionValue(o, "shape_factor");
-  design.options.antennaHeight = optionValue(o, "height");
-  design.element.title = record["title"].str();
-  design.element.sectionCount = static_cast<Single>(record["count"].num());
-  const jsonl::Value& sections = record["sections"];
+  DesignModel design = designs::modelOf(record);
   const jsonl::Value& results = record["results"];
-  for (std::size_t i = 0; i < sections.size(); ++i) {
-    TubeSection& section = design.element.sections.at(i + 1);
-    section.outsideDiameter = static_cast<Single>(sections[i]["od"].num());
-    section.wallThickness = static_cast<Single>(sections[i]["wall"].num());
-    section.exposedLength = static_cast<Single>(sections[i]["exposed"].num());
-    section.totalLength = static_cast<Single>(sections[i]["total"].num());
+  for (std::size_t i = 0; i < results.size(); ++i) {
     design.analysis.sections.at(i + 1).maxWindSpeed = stored(results[i], "max_wind");
   }
   design.totals.halfElementWeight = stored(record["totals"], "weight");
@@ -367,14 +342,8 @@ bool rowAccepted(const jsonl::Value& expected, const std::string& row) {
   return false;
 }
 
-const std::vector<jsonl::Value>& referenceDesigns() {
-  static const std::vector<jsonl::Value> records =
-      jsonl::readFile(std::string(TUB_TESTDATA_DIR) + "/designs.jsonl");
-  return records;
-}
-
 TEST(PrintedLoadTableReferenceTest, EveryReportMatchesByteForByte) {
-  const std::vector<jsonl::Value>& records = referenceDesigns();
+  const std::vector<jsonl::Value>& records = designs::records();
   ASSERT_GE(records.size(), 100u);
   for (const jsonl::Value& record : records) {
     const std::string id = record["id"].text;
@@ -388,7 +357,7 @@ TEST(PrintedLoadTableReferenceTest, EveryReportMatchesByteForByte) {
 }
 
 TEST(PrintedLoadTableReferenceTest, EveryRowMatches) {
-  for (const jsonl::Value& record : referenceDesigns()) {
+  for (const jsonl::Value& record : designs::records()) {
     const std::string id = record["id"].text;
     const std::vector<std::string> lines = linesOf(reportBytes(referenceDesign(record)));
     const jsonl::Value& rows = record["printed_rows"];

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "../analysis/DesignRecords.hpp"
 #include "../support/JsonLines.hpp"
 #include "model/Design.hpp"
 #include "platform/headless/Session.hpp"
@@ -22,38 +23,12 @@ std::string padTo80(std::string text) {
   return text;
 }
 
-Single optionValue(const jsonl::Value& options, const std::string& key) {
-  const std::string bitsKey = key + "_bits";
-  if (options.has(bitsKey) && !options[bitsKey].isNull()) {
-    return options[bitsKey].bitsAsFloat();
-  }
-  return options[key].isNull() ? 0.0f : static_cast<Single>(options[key].num());
-}
-
 // The design and options of a reference record as the user left them after
 // the options dialogue and data entry; the analysis is the program's own.
 void enterDesign(DesignModel& design, const jsonl::Value& record) {
-  const jsonl::Value& o = record["options"];
-  design.options.yieldStrength = optionValue(o, "yield_strength");
-  design.options.iceAnswer = o["ice_answer"].str();
-  design.options.iceDensity = optionValue(o, "ice_density");
-  design.options.radialIceThickness = optionValue(o, "ice_thickness");
-  design.options.iceDiameterIncrease = optionValue(o, "ice_increase");
-  design.options.windPressure = o["pressure_bits"].bitsAsFloat();
-  design.options.shapeFactor = optionValue(o, "shape_factor");
-  design.options.antennaHeight = optionValue(o, "height");
-  design.options.kz = optionValue(o, "kz");
-  design.options.aluminiumDensity = 0.098f;
-  design.element.title = record["title"].str();
-  design.element.sectionCount = static_cast<Single>(record["count"].num());
-  const jsonl::Value& sections = record["sections"];
-  for (std::size_t i = 0; i < sections.size(); ++i) {
-    TubeSection& section = design.element.sections.at(i + 1);
-    section.outsideDiameter = static_cast<Single>(sections[i]["od"].num());
-    section.wallThickness = static_cast<Single>(sections[i]["wall"].num());
-    section.exposedLength = static_cast<Single>(sections[i]["exposed"].num());
-    section.totalLength = static_cast<Single>(sections[i]["total"].num());
-  }
+  const DesignModel entered = designs::modelOf(record);
+  design.options = entered.options;
+  design.element = entered.element;
   design.gates.optionsSelected = true;
   design.gates.designPresent = true;
 }
@@ -75,12 +50,6 @@ Pages pagesOfReport(const std::string& report) {
   return Pages{lines};
 }
 
-const std::vector<jsonl::Value>& referenceDesigns() {
-  static const std::vector<jsonl::Value> records =
-      jsonl::readFile(std::string(TUB_TESTDATA_DIR) + "/designs.jsonl");
-  return records;
-}
-
 // Title declined, the design in place, View Analysis on screen with its
 // command line waiting.
 void openLoadTable(Session& s, const jsonl::Value& record) {
@@ -97,7 +66,7 @@ std::size_t jobsPrinted(Session& s) {
 }
 
 TEST(PrintedReportSessionTest, EveryReferenceDesignPrintsItsReportAsOnePage) {
-  const std::vector<jsonl::Value>& records = referenceDesigns();
+  const std::vector<jsonl::Value>& records = designs::records();
   ASSERT_GE(records.size(), 100u);
   for (const jsonl::Value& record : records) {
     const std::string id = record["id"].text;
@@ -113,7 +82,7 @@ TEST(PrintedReportSessionTest, EveryReferenceDesignPrintsItsReportAsOnePage) {
 
 TEST(PrintedReportSessionTest, PrintingLeavesTheTableAndShowsTheEntryCommandLine) {
   Session s;
-  openLoadTable(s, referenceDesigns().at(0));
+  openLoadTable(s, designs::records().at(0));
   const std::string before = s.screenText();
   EXPECT_NE(s.row(23).find("<R>ECALL"), std::string::npos);
 
@@ -129,7 +98,7 @@ TEST(PrintedReportSessionTest, PrintingLeavesTheTableAndShowsTheEntryCommandLine
 
 TEST(PrintedReportSessionTest, EachPrintCommandIsItsOwnJob) {
   Session s;
-  openLoadTable(s, referenceDesigns().at(1));
+  openLoadTable(s, designs::records().at(1));
   s.type("p");
   EXPECT_EQ(jobsPrinted(s), 1u);
   s.type("P");
@@ -143,7 +112,7 @@ TEST(PrintedReportSessionTest, WithoutAPrinterTheUserIsToldAndTheCommandLineRetu
   options.printer.reset();
   options.printerError = "No default printer.";
   Session s(options);
-  openLoadTable(s, referenceDesigns().at(2));
+  openLoadTable(s, designs::records().at(2));
   s.type("p");
   EXPECT_EQ(s.row(22), padTo80("No default printer: the load table was not printed."));
   EXPECT_EQ(s.row(23), padTo80(kEntryCommandLine));
@@ -163,7 +132,7 @@ TEST(PrintedReportSessionTest, SpoolerRefusalIsShown) {
   HeadlessOptions options;
   options.submitError = "Printer is not accepting jobs.";
   Session s(options);
-  openLoadTable(s, referenceDesigns().at(3));
+  openLoadTable(s, designs::records().at(3));
   s.type("p");
   EXPECT_EQ(s.row(22), padTo80("Printer is not accepting jobs: the load table was not printed."));
   EXPECT_EQ(s.row(23), padTo80(kEntryCommandLine));
@@ -173,7 +142,7 @@ TEST(PrintedReportSessionTest, DesignWithoutSectionsPrintsTheHeadsOnly) {
   Session s;
   s.type("n");
   s.waitIdle();
-  enterDesign(s.design(), referenceDesigns().at(0));
+  enterDesign(s.design(), designs::records().at(0));
   s.design().element.sectionCount = 0;
   s.type("v");
   s.waitIdle();
