@@ -1,11 +1,15 @@
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <exception>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/Program.hpp"
+#include "cli/CommandLine.hpp"
+#include "cli/DocumentsFolder.hpp"
 #include "platform/common/PrinterDelegate.hpp"
 #include "platform/cups/CupsPrinter.hpp"
 #include "platform/sdl/SdlPlatform.hpp"
@@ -13,6 +17,9 @@
 #include "screen/Platform.hpp"
 
 namespace {
+
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
 
 // The spooler behind either front-end; one printer object for the whole run,
 // because a job goes to the printer its page was measured on.
@@ -23,41 +30,100 @@ PrinterDelegate systemPrinter() {
       [printer](const PrintDocument& document) { return printer->submitPrintJob(document); }};
 }
 
+void sayProblem(const std::string& line) { std::fprintf(stderr, "tubalyzer: %s\n", line.c_str()); }
+
+std::unique_ptr<Platform> openWindow(const PrinterDelegate& printer) {
+  std::string problem;
+  auto window = SdlPlatform::open(printer, problem);
+  if (!window) sayProblem("cannot open a window: " + problem);
+  return window;
+}
+
+std::unique_ptr<Platform> openTerminal(const PrinterDelegate& printer) {
+  if (isatty(STDIN_FILENO) == 0) {
+    sayProblem("cannot run in the terminal: standard input is not a terminal");
+    return nullptr;
+  }
+  std::string problem;
+  auto terminal = TerminalPlatform::open(printer, problem);
+  if (!terminal) sayProblem("cannot run in the terminal: " + problem);
+  return terminal;
+}
+
 // A window when there is a display, else the terminal we were started from.
-std::unique_ptr<Platform> openPlatform() {
-  const PrinterDelegate printer = systemPrinter();
+std::unique_ptr<Platform> openEither(const PrinterDelegate& printer) {
   std::string windowProblem;
   if (auto window = SdlPlatform::open(printer, windowProblem)) return window;
   if (isatty(STDIN_FILENO) == 0) {
-    std::fprintf(stderr,
-                 "tubalyzer: no display to open a window on (%s), and no terminal to run "
-                 "in instead.\n",
-                 windowProblem.c_str());
+    sayProblem("no display to open a window on (" + windowProblem +
+               "), and no terminal to run in instead.");
     return nullptr;
   }
   std::string terminalProblem;
   if (auto terminal = TerminalPlatform::open(printer, terminalProblem)) return terminal;
-  std::fprintf(stderr,
-               "tubalyzer: no display to open a window on (%s), and the terminal cannot be "
-               "used: %s.\n",
-               windowProblem.c_str(), terminalProblem.c_str());
+  sayProblem("no display to open a window on (" + windowProblem +
+             "), and the terminal cannot be used: " + terminalProblem + ".");
   return nullptr;
 }
 
-}  // namespace
+std::unique_ptr<Platform> openPlatform(FrontEndChoice choice) {
+  const PrinterDelegate printer = systemPrinter();
+  switch (choice) {
+    case FrontEndChoice::Window:
+      return openWindow(printer);
+    case FrontEndChoice::Terminal:
+      return openTerminal(printer);
+    case FrontEndChoice::Automatic:
+      break;
+  }
+  return openEither(printer);
+}
 
-int main() {
-  std::unique_ptr<Platform> platform = openPlatform();
-  if (!platform) return 1;
+// Writes an answer to standard output; a closed or full output is a failure,
+// not a signal (a reader such as `head` may go away early).
+int answer(const std::string& text) {
+  std::signal(SIGPIPE, SIG_IGN);
+  const bool written = std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0;
+  return written ? 0 : kExitFailure;
+}
+
+int runProgram(const Invocation& invocation) {
+  if (invocation.documents) {
+    if (const std::string problem = enterDocumentsFolder(); !problem.empty()) {
+      sayProblem(problem);
+      return kExitFailure;
+    }
+  }
+  std::unique_ptr<Platform> platform = openPlatform(invocation.frontEnd);
+  if (!platform) return kExitFailure;
   try {
     Program program(*platform);
     return program.run();
   } catch (const std::exception& error) {
     platform.reset();  // the terminal back to normal before we say anything
-    std::fprintf(stderr, "tubalyzer: %s\n", error.what());
+    sayProblem(error.what());
   } catch (...) {
     platform.reset();
-    std::fprintf(stderr, "tubalyzer: unexpected error\n");
+    sayProblem("unexpected error");
   }
-  return 1;
+  return kExitFailure;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> words(argv + (argc > 0 ? 1 : 0), argv + argc);
+  const Invocation invocation = readCommandLine(words);
+  switch (invocation.action) {
+    case Invocation::Action::Help:
+      return answer(usageText());
+    case Invocation::Action::Version:
+      return answer(versionLine() + "\n");
+    case Invocation::Action::BadUsage:
+      std::fprintf(stderr, "%s\n", badUsageLine(invocation.problem).c_str());
+      return kExitUsage;
+    case Invocation::Action::Run:
+      break;
+  }
+  return runProgram(invocation);
 }
