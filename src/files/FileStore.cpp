@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "files/FileNames.hpp"
+#include "screen/ShortText.hpp"
 
 namespace {
 
@@ -26,12 +27,17 @@ std::string reasonOf(int error) {
   return text;
 }
 
+// Each message fits one message row: a long name gives way to the reason.
 std::string couldNotRead(std::string_view shown, const std::string& reason) {
-  return "Could not read " + std::string(shown) + ": " + reason;
+  return messageNaming("Could not read ", shown, ": " + reason);
 }
 
 std::string couldNotSave(std::string_view shown, const std::string& reason) {
-  return "Could not save " + std::string(shown) + ": " + reason;
+  return messageNaming("Could not save ", shown, ": " + reason);
+}
+
+std::string notFound(std::string_view shown) {
+  return messageNaming("File not found: ", shown, "");
 }
 
 // A path cut into the directory part with its final "/" ("" for the current
@@ -222,20 +228,20 @@ FileRead readNamedFile(std::string_view typedName, std::size_t maxBytes) {
       }
     }
     if (matches.empty()) {
-      result.problem = "File not found: " + std::string(typedName);
+      result.problem = notFound(typedName);
       return result;
     }
     if (matches.size() > 1) {
-      result.problem = "More than one file is named " + std::string(typedName) +
-                       " apart from letter case: nothing read";
+      result.problem = messageNaming("More than one file is named ", typedName,
+                                     " apart from letter case: nothing read");
       return result;
     }
     path = parts.prefix + matches.front();
     fd = openForReading(path);
   }
   if (fd < 0) {
-    result.problem = errno == ENOENT ? "File not found: " + std::string(typedName)
-                                     : couldNotRead(typedName, reasonOf(errno));
+    result.problem =
+        errno == ENOENT ? notFound(typedName) : couldNotRead(typedName, reasonOf(errno));
     return result;
   }
   Descriptor file(fd);

@@ -7,8 +7,9 @@
 
 // The file-system work of saving and recalling designs. Names come from the
 // keyboard and go to the screen in code page 437; on disk they are UTF-8.
-// Every failure comes back as one line for the user, naming the file as it
-// was typed; nothing here throws.
+// Every failure comes back as one line for the user that fits a message
+// row, naming the file as it was typed (a long name loses its middle, never
+// the reason); nothing here throws.
 
 // The names in the current directory that end in ".ele" in any letter
 // case: regular files only (a link to one counts), no hidden ones, in the

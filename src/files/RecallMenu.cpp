@@ -3,11 +3,11 @@
 #include <cstddef>
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "files/ElementFile.hpp"
 #include "files/FileStore.hpp"
 #include "flow/Workspace.hpp"
+#include "screen/ShortText.hpp"
 
 namespace {
 
@@ -28,7 +28,7 @@ std::optional<std::string> recallElementFile(ElementDesign& design, const std::s
   }
   const ElementFileContents contents = readElementFile(file.bytes);
   if (const std::optional<std::string> problem = elementFileProblem(contents)) {
-    return "Not an element file: " + name + " (" + *problem + ")";
+    return messageNaming("Not an element file: ", name, " (" + *problem + ")");
   }
   applyElementFile(contents, design);
   return std::nullopt;

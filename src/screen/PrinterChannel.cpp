@@ -6,17 +6,17 @@
 
 #include "screen/PageLayout.hpp"
 #include "screen/Platform.hpp"
+#include "screen/ShortText.hpp"
 
 namespace {
 
 constexpr std::string_view kDocumentName = "Tubalyzer load table";
 constexpr std::string_view kNoPrinter = "No default printer";
 constexpr std::string_view kNotPrinted = ": the load table was not printed.";
-// The line must fit row 22 without wrapping onto the command line below.
-constexpr std::size_t kMessageWidth = 79;
 
 // One screen row telling the user why nothing reached the paper. Spooler
-// reasons can be long or hold line breaks; both would spoil the screen.
+// reasons can be long or hold line breaks; both would spoil the screen. A
+// long reason loses its middle: its end often says what went wrong.
 std::string failureLine(std::string_view reason) {
   std::string text;
   for (const char ch : reason) {
@@ -29,13 +29,7 @@ std::string failureLine(std::string_view reason) {
   if (text.empty()) {
     text = kNoPrinter;
   }
-  const std::size_t room = kMessageWidth - kNotPrinted.size();
-  if (text.size() > room) {
-    text.resize(room - 3);
-    text += "...";
-  }
-  text += kNotPrinted;
-  return text;
+  return shortenMiddle(text, kMessageWidth - kNotPrinted.size()) + std::string(kNotPrinted);
 }
 
 }  // namespace

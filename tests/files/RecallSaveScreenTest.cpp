@@ -458,6 +458,35 @@ TEST_F(RecallSaveScreens, RecallByFullNameThatFailsKeepsTheTable) {
   EXPECT_EQ(session_.row(1), kMainMenuHeading);
 }
 
+// A name too long for the row is shortened in its middle, so that every
+// message still ends in its reason, on one row.
+TEST_F(RecallSaveScreens, ALongNameIsShortenedSoTheReasonShows) {
+  const std::string badName = "A_RATHER_LONG_" + std::string(60, 'X') + "_NAME.ELE";
+  writeFile(badName, " 16\r\n");
+  startWith(otherDesign());
+  viewAnalysis();
+  session_.type("r");
+  session_.enter(badName);
+  EXPECT_EQ(
+      session_.row(22),
+      padded("Not an element file: A_RATHER_LO...X_NAME.ELE (section count 16 is not 1 to 15)"));
+
+  session_.type("e");
+  recallFromMenu("LONG_" + std::string(95, 'Y'));
+  EXPECT_EQ(rows(10, 12), (std::vector<std::string>{"File not found: LONG_" + std::string(25, 'Y') +
+                                                        "..." + std::string(26, 'Y') + ".ELE",
+                                                    "", "PRESS ENTER TO RETURN TO MAIN MENU"}));
+
+  session_.enter("");
+  session_.type("s");
+  session_.type("e");
+  session_.enter("NOWHERE/" + std::string(80, 'Z') + ".ELE");
+  EXPECT_EQ(rows(6, 9),
+            (std::vector<std::string>{"Could not save NOWHERE/ZZZZZZZZZ...ZZZZZZZZZZZZZ.ELE: "
+                                      "no such file or directory",
+                                      "", "", "PRESS ENTER TO CONTINUE:"}));
+}
+
 TEST_F(RecallSaveScreens, SaveFromTheCommandLineGoesStraightToTheElementFile) {
   startWith(otherDesign());
   viewAnalysis();
