@@ -77,9 +77,10 @@ Next recallMenu(Workspace& work) {
 
 Next recallByName(Workspace& work) {
   Console& console = work.console;
-  // A long name runs on into the row below, over the title; kept to put
-  // it back should the table stay.
-  const std::string rowBelow = console.screen().rowText(kCommandRow + 1);
+  // A long name runs on over the title and the drawing below, and from 127
+  // characters on scrolls the whole table up; the screen is kept to be put
+  // back whole should the table stay.
+  const TextScreen::Picture table = console.screen().picture();
   console.locate(kCommandRow, 1);
   console.print(repeatChar(79, ' '), Ending::Stay);
   console.locate(kCommandRow, 1);
@@ -93,16 +94,10 @@ Next recallByName(Workspace& work) {
   // recall left alone; so it stays, with the reason below it, and the
   // command line comes back without rebuilding the table (that would wipe
   // the message).
+  console.screen().show(table);
   console.locate(kMessageRow, 1);
   console.print(repeatChar(80, ' '), Ending::Stay);
   console.locate(kMessageRow, 1);
-  console.print(std::string_view(*problem).substr(0, 79), Ending::Stay);
-  // All 80 columns: a long name reached the last one.
-  console.locate(kCommandRow, 1);
-  console.print(repeatChar(80, ' '), Ending::Stay);
-  if (console.screen().rowText(kCommandRow + 1) != rowBelow) {
-    console.locate(kCommandRow + 1, 1);
-    console.print(rowBelow, Ending::Stay);
-  }
+  console.print(shortenMiddle(*problem, kMessageWidth), Ending::Stay);
   return Next::AnalysisCommandLine;
 }

@@ -215,6 +215,21 @@ void TextScreen::drawLine(Single x1, Single y1, Single x2, Single y2, int colour
   ++generation_;
 }
 
+TextScreen::Picture TextScreen::picture() const {
+  return Picture{{cells_.begin(), cells_.end()}, {pixels_.begin(), pixels_.end()}, row_, column_};
+}
+
+void TextScreen::show(const Picture& picture) {
+  if (picture.cells.size() != cells_.size() || picture.pixels.size() != pixels_.size()) {
+    throw std::invalid_argument("not a picture of this screen");
+  }
+  std::copy(picture.cells.begin(), picture.cells.end(), cells_.begin());
+  std::copy(picture.pixels.begin(), picture.pixels.end(), pixels_.begin());
+  row_ = picture.row;
+  column_ = picture.column;
+  ++generation_;
+}
+
 const Cell& TextScreen::cell(int row, int column) const {
   if (!insideGrid(row, column)) {
     throw std::out_of_range("TextScreen::cell: no such cell");

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "common/Single.hpp"
 
@@ -53,6 +54,18 @@ class TextScreen {
 
   // A solid line; coordinates rounded half away from zero, clipped.
   void drawLine(Single x1, Single y1, Single x2, Single y2, int colour);
+
+  // Everything the screen shows, text, drawings and cursor: taken before a
+  // question, so that an answer that ran over the rows around it, or
+  // scrolled the screen, can be taken back whole when it is refused.
+  struct Picture {
+    std::vector<Cell> cells;
+    std::vector<std::uint8_t> pixels;
+    int row = 1;
+    int column = 1;
+  };
+  Picture picture() const;
+  void show(const Picture& picture);
 
   const Cell& cell(int row, int column) const;
   std::string rowText(int row) const;  // the 80 character codes of a row

@@ -13,6 +13,7 @@
 #include "files/ElementFile.hpp"
 #include "model/Design.hpp"
 #include "platform/headless/Session.hpp"
+#include "screen/TextScreen.hpp"
 
 namespace {
 
@@ -485,6 +486,36 @@ TEST_F(RecallSaveScreens, ALongNameIsShortenedSoTheReasonShows) {
             (std::vector<std::string>{"Could not save NOWHERE/ZZZZZZZZZ...ZZZZZZZZZZZZZ.ELE: "
                                       "no such file or directory",
                                       "", "", "PRESS ENTER TO CONTINUE:"}));
+}
+
+// A refused recall puts back the screen the typed name ran over: rows 23 to
+// 25 and the drawing there, and the header a scroll would have pushed off.
+TEST_F(RecallSaveScreens, AFailedRecallByNameLeavesTheWholeTableAsItWas) {
+  writeFile("BAD.ELE", " 16\r\n");
+  ElementDesign tall = otherDesign();
+  tall.sections[1].exposedLength = 100.0F;  // the drawing reaches the bottom row
+  tall.sections[2].exposedLength = 120.0F;
+  tall.sections[3].exposedLength = 100.0F;
+  startWith(tall);
+  viewAnalysis();
+  const std::string before = session_.screenText();
+  const auto pixels = session_.screen().pixels();
+
+  session_.type("r");
+  session_.enter("BAD.ELE," + std::string(122, 'X'));  // runs on to row 25
+  std::string expected = before;
+  expected.replace(21 * 81, 80,
+                   padded("Not an element file: BAD.ELE (section count 16 is not 1 to 15)"));
+  EXPECT_EQ(session_.screenText(), expected);
+  const auto& after = session_.screen().pixels();
+  const std::size_t messageFrom = 21 * 14 * 640;
+  const std::size_t messageTo = 22 * 14 * 640;
+  std::size_t differing = 0;
+  for (std::size_t i = 0; i < pixels.size(); ++i) {
+    differing += (i < messageFrom || i >= messageTo) && after[i] != pixels[i] ? 1 : 0;
+  }
+  EXPECT_EQ(differing, 0U) << "pixels outside the message row";
+  expectSameDesign(session_.design().element, tall);
 }
 
 TEST_F(RecallSaveScreens, SaveFromTheCommandLineGoesStraightToTheElementFile) {
