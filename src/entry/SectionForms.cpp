@@ -7,6 +7,7 @@
 #include "analysis/LoadTable.hpp"
 #include "entry/SectionEdits.hpp"
 #include "flow/Workspace.hpp"
+#include "screen/Items.hpp"
 
 namespace {
 
@@ -28,19 +29,37 @@ constexpr FormWording kAnalysisWording{"Enter OD of Section: ", "Enter total sec
 constexpr std::string_view kWallPrompt = "Enter wall thickness: ";
 constexpr std::string_view kExposedPrompt = "Enter exposed section length: ";
 
+// Blanks the cells a typed answer of `length` characters took from (row,
+// column), on every row it ran on to. The questions stand on rows 19 to 21
+// and a line holds at most 255 characters, so no answer reaches row 25 and
+// none has scrolled the screen.
+void blankAnswer(TextScreen& screen, int row, int column, std::size_t length) {
+  const auto columns = static_cast<std::size_t>(TextScreen::kColumns);
+  for (std::size_t i = 0; i < length; ++i) {
+    const std::size_t offset = static_cast<std::size_t>(column - 1) + i;
+    screen.drawCell(row + static_cast<int>(offset / columns),
+                    static_cast<int>(offset % columns) + 1, ' ');
+  }
+}
+
 // Asks at (row, column) until `acceptable` takes the answer. A refused
-// answer beeps and the same prompt is printed again at the same place,
-// over what was typed before.
+// answer beeps and goes, and the same prompt is printed again at the same
+// place; the other question on the row stays as it is.
 template <class Acceptable>
 Single askValue(Console& console, int row, int column, std::string_view prompt,
                 Acceptable acceptable) {
   for (;;) {
     console.locate(row, column);
-    const Single value = console.readNumber(prompt);
+    console.print(prompt, Ending::Stay);
+    const int answerRow = console.screen().cursorRow();
+    const int answerColumn = console.screen().cursorColumn();
+    const std::string answer = console.readWholeLine("", false);
+    const Single value = ItemScanner(answer).nextNumber();
     if (acceptable(value)) {
       return value;
     }
     console.beep();
+    blankAnswer(console.screen(), answerRow, answerColumn, answer.size());
   }
 }
 

@@ -157,6 +157,31 @@ TEST(EntryValuesTest, NoDiameterAndNegativeSizesAreRefusedInPlace) {
   EXPECT_EQ(s.row(23), padded(kEntryLine));
 }
 
+// A refused value is blanked on every row it ran over before the question
+// comes again, and the other question on its row stays.
+TEST(EntryValuesTest, AnswersAskedAgainLeaveNoOldDigits) {
+  Session s;
+  startEntry(s);
+  s.enter("-40");
+  s.enter("4");
+  EXPECT_EQ(s.row(19), padded("Enter OD of section: 4"));
+  s.enter("-" + std::string(100, '9'));  // runs on into row 21
+  EXPECT_EQ(s.row(20), padded("Enter wall thickness: "));
+  EXPECT_EQ(s.row(21), kBlankRow);
+  s.enter("2.5");  // thicker than half the OD
+  s.enter("1");
+  EXPECT_EQ(s.row(20), padded("Enter wall thickness: 1"));
+  s.enter("36");
+  s.enter("-1234567890123456789012345");  // runs on into row 22
+  EXPECT_EQ(s.row(21),
+            rowOf({{1, "Enter exposed section length: 36"}, {35, "Enter total section length:"}}));
+  EXPECT_EQ(s.row(22), kBlankRow);
+  expectCursor(s, 21, 62);
+  EXPECT_EQ(s.beeps(), 4);
+  EXPECT_EQ(s.design().element.sections[1].outsideDiameter, 4.0F);
+  EXPECT_EQ(s.design().element.sections[1].wallThickness, 1.0F);
+}
+
 TEST(EntryValuesTest, ZeroLengthsAreKept) {
   Session s;
   startEntry(s);
