@@ -12,9 +12,13 @@ namespace {
 constexpr int kPromptRow = 23;
 
 // The count is asked on the command-line row. A count the model cannot
-// hold (not a whole number from 1 to 15) never reaches it: beep, blank
-// the row and ask again.
+// hold (not a whole number from 1 to 15) never reaches it: beep, take the
+// answer back and ask again. The answer starts at column 67, so one of
+// more than 14 characters runs on over the title on row 24, and a longer
+// one scrolls the header away: the screen as it was before the question
+// comes back whole.
 Single askSectionCount(Console& console) {
+  const TextScreen::Picture unanswered = console.screen().picture();
   for (;;) {
     console.locate(kPromptRow, 1);
     console.print("ENTER NUMBER OF SECTIONS <MAX 15> --> ", Ending::Stay);
@@ -24,8 +28,7 @@ Single askSectionCount(Console& console) {
       return count;
     }
     console.beep();
-    console.locate(kPromptRow, 1);
-    console.print(repeatChar(79, ' '), Ending::Stay);
+    console.screen().show(unanswered);
   }
 }
 

@@ -80,6 +80,24 @@ TEST(EntryCountTest, CountsTheModelCannotHoldAreAskedAgain) {
   EXPECT_EQ(s.row(19), padded("Enter OD of section: "));
 }
 
+// An answer long enough to run over the title, or to scroll the header
+// away, is refused and the screen is as it was before it was typed.
+TEST(EntryCountTest, ALongRefusedCountLeavesTheTitleAndTheHeader) {
+  Session s;
+  startWithOptions(s);
+  s.type("e");
+  s.enter("TITLE");
+  const std::string asked = s.screenText();
+  for (const std::string& answer : {std::string(30, '7'), "-" + std::string(200, '5')}) {
+    s.enter(answer);
+    EXPECT_EQ(s.screenText(), asked) << answer.size() << " characters";
+    expectCursor(s, 23, 67);
+  }
+  s.enter("2");
+  EXPECT_EQ(s.design().element.sectionCount, 2.0F);
+  EXPECT_EQ(s.row(24), rowOf({{30, "TITLE"}}));
+}
+
 TEST(EntryCountTest, OneSectionLeadsStraightToTheCommandLine) {
   Session s;
   startEntry(s, "1");
