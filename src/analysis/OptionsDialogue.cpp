@@ -92,10 +92,15 @@ void askWindMethod(Console& console, DesignOptions& options) {
   }
 
   console.locate(22, 1);
+  // A refused height is asked again on the next row; from row 25 on that
+  // scrolls the screen. The summary is drawn over the screen as it was
+  // before the first question, so none of that stands beside it.
+  const TextScreen::Picture unanswered = console.screen().picture();
   Single heightFt = 0.0f;
   do {
     heightFt = console.readNumber(" Enter height of antenna above ground (feet): ");
   } while (!antennaHeightAccepted(heightFt));
+  console.screen().show(unanswered);
   options.antennaHeight = heightFt;
   options.kz = heightFactorKz(heightFt);
   options.windPressure = eiaTia222ePressure(options.kz);

@@ -209,6 +209,27 @@ TEST(OptionsDialogue, ThicknessAndHeightAskedAgainOnTheNextRow) {
   EXPECT_EQ(s.beeps(), 0);
 }
 
+// However often the height was refused, the summary stands on a clean screen:
+// no old prompt beside it, nothing scrolled into it.
+TEST(OptionsDialogue, RefusedHeightsLeaveNothingBesideTheSummary) {
+  for (const int refusals : {2, 3}) {
+    SCOPED_TRACE(refusals);
+    Session s;
+    openOptions(s);
+    s.enter("");
+    s.type("n");
+    s.type("e");
+    for (int i = 0; i < refusals; ++i) {
+      s.enter("-5");
+    }
+    s.enter("50");
+    expectSummary(s, {" OPTIONS: ", " ", " Using EIA/TIA-222-E with antenna height =  50 feet",
+                      " Pressure =  21.32029 lb/sq ft at 86 MPH", "     and shape factor =  1.2",
+                      " Yield Strength =  35000 psi"});
+    EXPECT_EQ(s.row(25), kBlankRow);
+  }
+}
+
 TEST(OptionsDialogue, NoIceThicknessAddsNothing) {
   Session s;
   openOptions(s);
