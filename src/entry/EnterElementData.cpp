@@ -12,11 +12,11 @@ namespace {
 constexpr int kPromptRow = 23;
 
 // The count is asked on the command-line row. A count the model cannot
-// hold (not a whole number from 1 to 15) never reaches it: beep, take the
-// answer back and ask again. The answer starts at column 67, so one of
-// more than 14 characters runs on over the title on row 24, and a longer
-// one scrolls the header away: the screen as it was before the question
-// comes back whole.
+// hold (not a whole number from 1 to 15) never reaches it: beep and ask
+// again. The answer starts at column 67, so one of more than 14 characters
+// runs on over the title on row 24, and a longer one scrolls the header
+// away: after every answer the screen as it was before the question comes
+// back whole.
 Single askSectionCount(Console& console) {
   const TextScreen::Picture unanswered = console.screen().picture();
   for (;;) {
@@ -24,11 +24,14 @@ Single askSectionCount(Console& console) {
     console.print("ENTER NUMBER OF SECTIONS <MAX 15> --> ", Ending::Stay);
     const Single count =
         numericValueOfText(console.readWholeLine("Enter number of sections: ", true));
-    if (isAcceptableSectionCount(count)) {
+    const bool acceptable = isAcceptableSectionCount(count);
+    if (!acceptable) {
+      console.beep();
+    }
+    console.screen().show(unanswered);
+    if (acceptable) {
       return count;
     }
-    console.beep();
-    console.screen().show(unanswered);
   }
 }
 

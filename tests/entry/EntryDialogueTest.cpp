@@ -93,7 +93,7 @@ TEST(EntryCountTest, ALongRefusedCountLeavesTheTitleAndTheHeader) {
     EXPECT_EQ(s.screenText(), asked) << answer.size() << " characters";
     expectCursor(s, 23, 67);
   }
-  s.enter("2");
+  s.enter("2" + std::string(20, ' ') + "sections");  // a long answer taken
   EXPECT_EQ(s.design().element.sectionCount, 2.0F);
   EXPECT_EQ(s.row(24), rowOf({{30, "TITLE"}}));
 }
