@@ -138,18 +138,6 @@ TEST(PrintedReportSessionTest, SpoolerRefusalIsShown) {
   EXPECT_EQ(s.row(23), padTo80(kEntryCommandLine));
 }
 
-TEST(PrintedReportSessionTest, ALongRefusalKeepsItsEndOnOneRow) {
-  HeadlessOptions options;
-  options.submitError =
-      "The printer LASER_ON_THE_SECOND_FLOOR_" + std::string(50, 'Q') + " is not accepting jobs.";
-  Session s(options);
-  openLoadTable(s, designs::records().at(3));
-  s.type("p");
-  EXPECT_EQ(s.row(22), padTo80("The printer LASER_ON_T...is not accepting jobs: the load table was "
-                               "not printed."));
-  EXPECT_EQ(s.row(23), padTo80(kEntryCommandLine));
-}
-
 TEST(PrintedReportSessionTest, DesignWithoutSectionsPrintsTheHeadsOnly) {
   Session s;
   s.type("n");
