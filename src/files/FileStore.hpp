@@ -25,14 +25,15 @@ struct FileRead {
 
 // Reads a whole file by its typed name. When no file has exactly that name,
 // the one file in the same directory whose name differs only in letter case
-// is read instead; when several do, none is. Files larger than `maxBytes`
-// are refused rather than read.
+// is read instead; when several do, none is. Only a plain file is opened:
+// its type is checked before the open and again on the open file. Files
+// larger than `maxBytes` are refused rather than read.
 FileRead readNamedFile(std::string_view typedName, std::size_t maxBytes);
 
 // Creates or replaces a file by its typed name, so that at every moment the
-// name holds either the old contents whole or the new ones whole: the bytes
-// go to a hidden temporary file in the same directory, reach the disk, and
-// the temporary file is then renamed over the old one. A replaced file keeps
-// its permission bits; a name that is a symbolic link has the file it points
-// to replaced. Returns the problem, empty when the file was saved.
+// name holds either the old contents whole or the new ones whole, and a
+// replaced file keeps its owner or group, permission bits, access-control
+// list and user attributes (the ways are told in SafeSave.hpp). A name that
+// is a symbolic link has the file it points to replaced, where the kernel
+// would follow the link. Returns the problem, empty when the file was saved.
 std::string saveNamedFile(std::string_view typedName, std::string_view bytes);
