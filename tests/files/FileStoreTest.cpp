@@ -149,6 +149,35 @@ TEST_F(FileStore, AFailedWriteLeavesTheOldFileWholeAndNoTemporaryFile) {
   EXPECT_EQ(entries(), std::vector<std::string>{"DIR20M.ELE"});
 }
 
+// A file with a second link is written in place; when the new bytes do not
+// fit, the old ones go back and both names still share the file.
+TEST_F(FileStore, AFailedWriteInPlaceLeavesTheOldBytesAndTheLink) {
+  writeFile("DIR20M.ELE", kOld);
+  std::filesystem::create_hard_link("DIR20M.ELE", "SECOND.ELE");
+  std::string problem;
+  {
+    FileSizeLimit limit(kOld.size() + 10);  // room for part of the new bytes only
+    ASSERT_TRUE(limit.active());
+    problem = saveNamedFile("DIR20M.ELE", kNew);
+  }
+  EXPECT_EQ(problem, "Could not save DIR20M.ELE: file too large");
+  EXPECT_EQ(readFile("SECOND.ELE"), kOld);
+  EXPECT_EQ(std::filesystem::hard_link_count("DIR20M.ELE"), 2U);
+  EXPECT_EQ(entries(), (std::vector<std::string>{"DIR20M.ELE", "SECOND.ELE"}));
+}
+
+TEST_F(FileStore, AFailedSaveThroughADanglingLinkLeavesNoTarget) {
+  std::filesystem::create_symlink("target.ele", "LINK.ELE");
+  std::string problem;
+  {
+    FileSizeLimit limit(10);
+    ASSERT_TRUE(limit.active());
+    problem = saveNamedFile("LINK.ELE", kNew);
+  }
+  EXPECT_EQ(problem, "Could not save LINK.ELE: file too large");
+  EXPECT_EQ(entries(), std::vector<std::string>{"LINK.ELE"});
+}
+
 TEST_F(FileStore, SavesTypedPcCharactersAsUtf8Names) {
   EXPECT_EQ(saveNamedFile("\x90T\x90.ELE", kNew), "");  // ÉTÉ.ELE
   EXPECT_EQ(entries(), std::vector<std::string>{"\xc3\x89T\xc3\x89.ELE"});
