@@ -11,7 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xdotool imagemagick poppler-utils tmux
   cups-daemon cups-client
-  procps util-linux mount
+  procps util-linux mount acl attr strace
 )
 
 missing=()
