@@ -31,6 +31,7 @@ fail() {
 saver=64001 other=64002 shared_group=64100
 as_saver() { setpriv --reuid=$saver --regid=$saver --groups=$shared_group "$@"; }
 as_other() { setpriv --reuid=$other --regid=$other --clear-groups "$@"; }
+need_other_users() { as_saver true 2>/dev/null || skip "setpriv cannot switch to an unprivileged user"; }
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -127,18 +128,17 @@ kills)
   printf x >"$over/.DIR20M.ELE.saving-young123"
   printf x >"$over/.DIR20M.ELE.saving-toolong12"
   printf x >"$over/.OTHER.ELE.saving-abcd1234"
-  printf x >"$over/DIR20M.ELE.saving-abcd1234"
   touch -d '2 minutes ago' "$over/.DIR20M.ELE.saving-stale123" "$over/.DIR20M.ELE.saving-toolong12" \
-    "$over/.OTHER.ELE.saving-abcd1234" "$over/DIR20M.ELE.saving-abcd1234"
+    "$over/.OTHER.ELE.saving-abcd1234"
   expect_saved "$over" DIR20M.ELE
   kept=$(cd "$over" && ls -A | tr '\n' ' ')
-  [ "$kept" = ".DIR20M.ELE.saving-toolong12 .DIR20M.ELE.saving-young123 .OTHER.ELE.saving-abcd1234 DIR20M.ELE DIR20M.ELE.saving-abcd1234 " ] ||
+  [ "$kept" = ".DIR20M.ELE.saving-toolong12 .DIR20M.ELE.saving-young123 .OTHER.ELE.saving-abcd1234 DIR20M.ELE " ] ||
     fail "after a save the folder holds: $kept"
 
   # Where the file system takes no unnamed files, a named temporary file
   # does the same: strace makes the unnamed open fail as such systems do.
   if command -v strace >/dev/null; then
-    rm -f "$over"/.[!.]* "$over"/DIR20M.ELE.saving-*
+    rm -f "$over"/.[!.]*
     printf '%s%s\r' "$enter_design" DIR20M.ELE >"$work/one.keys"
     (cd "$over" && traced -o "$work/trace" -e trace=openat "$program" <"$work/one.keys" >/dev/null)
     n=$(grep -n O_TMPFILE "$work/trace" | cut -d: -f1)
@@ -156,7 +156,7 @@ kills)
   ;;
 
 planted-link)
-  as_saver true 2>/dev/null || skip "setpriv cannot switch to an unprivileged user"
+  need_other_users
   setting=/proc/sys/fs/protected_symlinks
   previous=$(cat $setting 2>/dev/null) || skip "no $setting"
   echo 1 >$setting 2>/dev/null || skip "cannot set $setting"
@@ -183,7 +183,7 @@ planted-link)
   ;;
 
 attributes)
-  as_saver true 2>/dev/null || skip "setpriv cannot switch to an unprivileged user"
+  need_other_users
   # A folder of the shared group (without the set-group-ID bit, so that new
   # files take the saver's own group) and a file the other user owns there.
   folder=$work/group file=$work/group/DIR20M.ELE
@@ -222,7 +222,7 @@ hard-link)
   ;;
 
 read-only-folder)
-  as_saver true 2>/dev/null || skip "setpriv cannot switch to an unprivileged user"
+  need_other_users
   folder=$work/readonly
   mkdir "$folder"
   cp "$work/old.ref" "$folder/DIR20M.ELE"
