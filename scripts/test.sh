@@ -5,7 +5,7 @@
 # then a short run of every fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+scripts/setup.sh run test web
 
 jobs=$(nproc)
 results=$(mktemp)
