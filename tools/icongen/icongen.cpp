@@ -87,7 +87,8 @@ std::vector<std::uint8_t> iconPixels(const TextScreen& screen, const Box& pictur
   const int left = (size - width * scale) / 2;
   const int top = (size - height * scale) / 2;
 
-  std::vector<std::uint8_t> rgb(static_cast<std::size_t>(size * size * 3));
+  const auto side = static_cast<std::size_t>(size);
+  std::vector<std::uint8_t> rgb(side * side * 3);
   for (int y = 0; y < size; ++y) {
     for (int x = 0; x < size; ++x) {
       std::uint8_t index = static_cast<std::uint8_t>(screen.background());
@@ -95,7 +96,7 @@ std::vector<std::uint8_t> iconPixels(const TextScreen& screen, const Box& pictur
         index = screen.pixel(sourceLeft + (x - left) / scale, sourceTop + (y - top) / scale);
       }
       const std::uint32_t argb = palette::argb(index);
-      const auto at = static_cast<std::size_t>((y * size + x) * 3);
+      const std::size_t at = (static_cast<std::size_t>(y) * side + static_cast<std::size_t>(x)) * 3;
       rgb[at] = static_cast<std::uint8_t>(argb >> 16);
       rgb[at + 1] = static_cast<std::uint8_t>(argb >> 8);
       rgb[at + 2] = static_cast<std::uint8_t>(argb);
@@ -123,8 +124,9 @@ void putChunk(std::string& png, std::string_view type, const std::string& data) 
 // same picture always gives the same bytes.
 std::string encodePng(const std::vector<std::uint8_t>& rgb, int size) {
   std::vector<std::uint8_t> rows;
-  const auto stride = static_cast<std::size_t>(size * 3);
-  for (std::size_t row = 0; row < static_cast<std::size_t>(size); ++row) {
+  const auto side = static_cast<std::size_t>(size);
+  const std::size_t stride = side * 3;
+  for (std::size_t row = 0; row < side; ++row) {
     rows.push_back(0);  // filter: none
     rows.insert(rows.end(), rgb.begin() + static_cast<std::ptrdiff_t>(row * stride),
                 rgb.begin() + static_cast<std::ptrdiff_t>((row + 1) * stride));
