@@ -36,7 +36,7 @@ class SoakPlatform final : public Platform {
 
   void present(const TextScreen& /*screen*/) override {}
 
-  std::optional<InputKey> waitKey(std::chrono::milliseconds /*timeout*/) override {
+  std::optional<InputKey> waitKey(std::optional<std::chrono::milliseconds> /*timeout*/) override {
     if (remaining_-- <= 0) {
       throw PlatformClosed();
     }

@@ -52,9 +52,10 @@ class Platform {
   // Shows the screen; called when something changed, before a key wait.
   virtual void present(const TextScreen& screen) = 0;
 
-  // Waits up to `timeout` for one key; empty when none came. Keys are
-  // returned once each, in the order typed. Throws PlatformClosed.
-  virtual std::optional<InputKey> waitKey(std::chrono::milliseconds timeout) = 0;
+  // Waits for one key: with no timeout until a key comes, else up to
+  // `timeout` (empty when none came in that time). Keys are returned once
+  // each, in the order typed. Throws PlatformClosed.
+  virtual std::optional<InputKey> waitKey(std::optional<std::chrono::milliseconds> timeout) = 0;
 
   // A 1000 Hz tone for 250 ms; returns when it has ended.
   virtual void beep() = 0;

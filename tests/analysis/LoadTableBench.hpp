@@ -97,7 +97,7 @@ class ScriptPlatform final : public Platform {
   int beeps = 0;
 
   void present(const TextScreen& /*screen*/) override {}
-  std::optional<InputKey> waitKey(std::chrono::milliseconds /*timeout*/) override {
+  std::optional<InputKey> waitKey(std::optional<std::chrono::milliseconds> /*timeout*/) override {
     if (keys.empty()) throw PlatformClosed();
     const InputKey key = keys.front();
     keys.pop_front();

@@ -268,7 +268,7 @@ class DepthProbe final : public Platform {
  public:
   explicit DepthProbe(std::string script) : script_(std::move(script)) {}
   void present(const TextScreen& /*screen*/) override {}
-  std::optional<InputKey> waitKey(std::chrono::milliseconds /*timeout*/) override {
+  std::optional<InputKey> waitKey(std::optional<std::chrono::milliseconds> /*timeout*/) override {
     volatile char marker = 0;
     const auto here = reinterpret_cast<std::uintptr_t>(&marker);
     lowest_ = std::min(lowest_, here);

@@ -21,7 +21,7 @@ class ScriptPlatform final : public Platform {
     presentedRows.push_back(screen.rowText(screen.cursorRow()));
     cursors.emplace_back(screen.cursorRow(), screen.cursorColumn());
   }
-  std::optional<InputKey> waitKey(std::chrono::milliseconds timeout) override {
+  std::optional<InputKey> waitKey(std::optional<std::chrono::milliseconds> timeout) override {
     timeouts.push_back(timeout);
     if (keys.empty()) {
       throw PlatformClosed();
@@ -47,7 +47,7 @@ class ScriptPlatform final : public Platform {
   void idle() { keys.emplace_back(std::nullopt); }  // one look that finds no key
 
   std::deque<std::optional<InputKey>> keys;
-  std::vector<std::chrono::milliseconds> timeouts;
+  std::vector<std::optional<std::chrono::milliseconds>> timeouts;
   std::vector<std::string> presentedRows;
   std::vector<std::pair<int, int>> cursors;  // row, column at each present
   int presents = 0;
@@ -101,8 +101,8 @@ TEST_F(ConsolePoll, ReturnsKeyTextsOrEmptyAndPresentsOnlyChanges) {
   console.print("!", Ending::Stay);
   EXPECT_EQ(console.pollKey(), "");
   EXPECT_EQ(platform.presents, 2);
-  for (const std::chrono::milliseconds t : platform.timeouts) {
-    EXPECT_EQ(t.count(), 25);
+  for (const std::optional<std::chrono::milliseconds> t : platform.timeouts) {
+    EXPECT_EQ(t, std::chrono::milliseconds(25));
   }
   EXPECT_EQ(row(1).substr(0, 7), "shown! ");  // polls never echo
 }

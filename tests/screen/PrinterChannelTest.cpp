@@ -17,7 +17,7 @@ using Pages = std::vector<std::vector<std::string>>;
 class PrintingPlatform final : public Platform {
  public:
   void present(const TextScreen& /*screen*/) override {}
-  std::optional<InputKey> waitKey(std::chrono::milliseconds /*timeout*/) override {
+  std::optional<InputKey> waitKey(std::optional<std::chrono::milliseconds> /*timeout*/) override {
     throw PlatformClosed();
   }
   void beep() override {}

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "platform/common/KeyWaitDeadline.hpp"
+
 HeadlessPlatform::HeadlessPlatform(Mode mode, HeadlessOptions options)
     : mode_(mode),
       printer_(options.printer),
@@ -16,23 +18,33 @@ void HeadlessPlatform::present(const TextScreen& /*screen*/) {
   ++progress_;
 }
 
-std::optional<InputKey> HeadlessPlatform::waitKey(std::chrono::milliseconds /*timeout*/) {
-  // No time passes here: a test's keys are all "typed" before the program
-  // looks, so waiting out the timeout would only slow the tests down.
+std::optional<InputKey> HeadlessPlatform::waitKey(
+    std::optional<std::chrono::milliseconds> timeout) {
   std::unique_lock lock(mutex_);
   if (mode_ == Mode::Script) {
+    // No time passes here: a script's keys are all "typed" before the
+    // program looks, so an empty queue means the script has ended, whatever
+    // the timeout.
     if (keys_.empty()) {
       throw PlatformClosed();
     }
   } else {
     if (keys_.empty() && !closed_) {
+      const auto keyOrClosed = [this] { return !keys_.empty() || closed_; };
       waiting_ = true;
       changed_.notify_all();
-      changed_.wait(lock, [this] { return !keys_.empty() || closed_; });
+      if (timeout) {
+        changed_.wait_until(lock, KeyWaitDeadline(timeout).at(), keyOrClosed);
+      } else {
+        changed_.wait(lock, keyOrClosed);
+      }
       waiting_ = false;
     }
     if (closed_) {
       throw PlatformClosed();
+    }
+    if (keys_.empty()) {
+      return std::nullopt;  // the timeout ran out
     }
   }
   const InputKey key = keys_.front();

@@ -32,7 +32,8 @@ struct HeadlessOptions {
 //   soon as the queue is empty. Single-threaded; for fuzzers and scripts.
 // - Interactive (used by Session): the program runs in its own thread and
 //   waitKey blocks until a key is queued or close() is called (then it
-//   throws PlatformClosed). The test thread waits for the program to become
+//   throws PlatformClosed); a caller that gives a timeout gets no key once
+//   it has passed. The test thread waits for the program to become
 //   idle (blocked in waitKey with nothing queued, or ended) before it
 //   looks at anything.
 class HeadlessPlatform final : public Platform {
@@ -43,7 +44,7 @@ class HeadlessPlatform final : public Platform {
 
   // Platform
   void present(const TextScreen& screen) override;
-  std::optional<InputKey> waitKey(std::chrono::milliseconds timeout) override;
+  std::optional<InputKey> waitKey(std::optional<std::chrono::milliseconds> timeout) override;
   void beep() override;
   PrinterOpen openDefaultPrinter() override;
   std::string submitPrintJob(const PrintDocument& document) override;

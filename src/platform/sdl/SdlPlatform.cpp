@@ -21,7 +21,7 @@ void SdlPlatform::present(const TextScreen& screen) {
   shownGeneration_ = screen.generation();
 }
 
-std::optional<InputKey> SdlPlatform::waitKey(std::chrono::milliseconds timeout) {
+std::optional<InputKey> SdlPlatform::waitKey(std::optional<std::chrono::milliseconds> timeout) {
   return window_->waitKey(timeout);
 }
 

@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "platform/common/Cp437.hpp"
+#include "platform/common/KeyWaitDeadline.hpp"
 #include "platform/sdl/Palette.hpp"
 #include "platform/sdl/QuietStderr.hpp"
 #include "platform/sdl/SdlKeys.hpp"
@@ -166,9 +167,8 @@ void SdlWindow::drainEvents() {
   while (SDL_PollEvent(&event) != 0) handle(event);
 }
 
-std::optional<InputKey> SdlWindow::waitKey(std::chrono::milliseconds timeout) {
-  using Clock = std::chrono::steady_clock;
-  const auto deadline = Clock::now() + timeout;
+std::optional<InputKey> SdlWindow::waitKey(std::optional<std::chrono::milliseconds> timeout) {
+  const KeyWaitDeadline deadline(timeout);
   drainEvents();
   for (;;) {
     if (closed_) throw PlatformClosed();
@@ -178,13 +178,18 @@ std::optional<InputKey> SdlWindow::waitKey(std::chrono::milliseconds timeout) {
       keys_.pop_front();
       return key;
     }
-    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
-    if (left <= 0) return std::nullopt;
-    // Blocks in the event queue: near zero CPU while the user thinks.
+    const int left = deadline.millisecondsLeft();
+    if (left == 0) return std::nullopt;
+    // Blocks in the event queue (for good when there is no deadline): no
+    // processor time, and no wake-ups, while the user thinks.
     SDL_Event event;
-    if (SDL_WaitEventTimeout(&event, static_cast<int>(left)) != 0) {
+    if (SDL_WaitEventTimeout(&event, left) != 0) {
       handle(event);
       drainEvents();
+    } else if (left < 0) {
+      // An endless wait that returns with nothing failed: try again
+      // shortly rather than spin.
+      SDL_Delay(100);
     }
   }
 }

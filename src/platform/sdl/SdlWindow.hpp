@@ -31,7 +31,7 @@ class SdlWindow {
 
   // Up to `timeout` for one key, blocked on the event queue (no spinning).
   // Throws PlatformClosed once the window was closed.
-  std::optional<InputKey> waitKey(std::chrono::milliseconds timeout);
+  std::optional<InputKey> waitKey(std::optional<std::chrono::milliseconds> timeout);
 
   // 1000 Hz for 250 ms; returns when it has ended. Without a sound device
   // it waits the 250 ms in silence.

@@ -22,7 +22,8 @@ void TerminalPlatform::present(const TextScreen& screen) {
   shownGeneration_ = screen.generation();
 }
 
-std::optional<InputKey> TerminalPlatform::waitKey(std::chrono::milliseconds timeout) {
+std::optional<InputKey> TerminalPlatform::waitKey(
+    std::optional<std::chrono::milliseconds> timeout) {
   return terminal_->waitKey(timeout);
 }
 

@@ -17,7 +17,7 @@ class TerminalPlatform final : public Platform {
   static std::unique_ptr<TerminalPlatform> open(PrinterDelegate printer, std::string& whyNot);
 
   void present(const TextScreen& screen) override;
-  std::optional<InputKey> waitKey(std::chrono::milliseconds timeout) override;
+  std::optional<InputKey> waitKey(std::optional<std::chrono::milliseconds> timeout) override;
   void beep() override;
   PrinterOpen openDefaultPrinter() override;
   std::string submitPrintJob(const PrintDocument& document) override;

@@ -13,6 +13,7 @@
 #include <cstring>
 #include <thread>
 
+#include "platform/common/KeyWaitDeadline.hpp"
 #include "platform/terminal/CursesKeys.hpp"
 #include "screen/Platform.hpp"
 
@@ -277,9 +278,8 @@ void TerminalScreen::show(const termgrid::Grid& grid, int cursorRow, int cursorC
   paint();
 }
 
-std::optional<InputKey> TerminalScreen::waitKey(std::chrono::milliseconds timeout) {
-  using Clock = std::chrono::steady_clock;
-  const auto deadline = Clock::now() + timeout;
+std::optional<InputKey> TerminalScreen::waitKey(std::optional<std::chrono::milliseconds> timeout) {
+  const KeyWaitDeadline deadline(timeout);
   for (;;) {
     if (g_stopRequested != 0) throw PlatformClosed();
     // First whatever curses has read already, then the terminal itself.
@@ -295,10 +295,10 @@ std::optional<InputKey> TerminalScreen::waitKey(std::chrono::milliseconds timeou
       if (auto key = keyFromCurses(status, value)) return key;
       continue;
     }
-    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
-    if (left <= 0) return std::nullopt;
+    const int left = deadline.millisecondsLeft();
+    if (left == 0) return std::nullopt;
     pollfd input{STDIN_FILENO, POLLIN, 0};
-    const int ready = poll(&input, 1, static_cast<int>(left));
+    const int ready = poll(&input, 1, left);
     // Hung up with nothing left to read: the terminal is gone.
     if (ready > 0 && (input.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) {
       throw PlatformClosed();

@@ -29,7 +29,7 @@ class TerminalScreen {
 
   // Up to `timeout` for one key. Throws PlatformClosed after one of the
   // signals above, or when the terminal hung up.
-  std::optional<InputKey> waitKey(std::chrono::milliseconds timeout);
+  std::optional<InputKey> waitKey(std::optional<std::chrono::milliseconds> timeout);
 
   // The terminal's bell, then the 250 ms a beep lasts.
   void beep();

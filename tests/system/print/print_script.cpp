@@ -34,7 +34,7 @@ class ScriptedSpoolerPlatform final : public Platform {
   }
 
   void present(const TextScreen& /*screen*/) override {}
-  std::optional<InputKey> waitKey(std::chrono::milliseconds /*timeout*/) override {
+  std::optional<InputKey> waitKey(std::optional<std::chrono::milliseconds> /*timeout*/) override {
     if (keys_.empty()) {
       throw PlatformClosed();
     }
