@@ -3,6 +3,7 @@
 #include <curses.h>
 #include <langinfo.h>
 #include <poll.h>
+#include <pthread.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -27,6 +28,36 @@ extern "C" void noteStopSignal(int) { g_stopRequested = 1; }
 
 constexpr std::array<int, 3> kStopSignals = {SIGINT, SIGTERM, SIGHUP};
 constexpr std::chrono::milliseconds kBeepLength{250};
+
+// The signals that must cut a key wait short: ours to stop, and curses'
+// SIGWINCH to fit the new size. A key wait holds them back while it looks
+// at the keyboard and lets them through only inside ppoll(), atomically: a
+// signal that came between the look and an endless poll() would otherwise
+// go unnoticed until the next key. (The terminal front-end starts no other
+// thread that could take these signals instead.)
+class WakingSignalsHeld {
+ public:
+  WakingSignalsHeld() {
+    sigset_t waking;
+    sigemptyset(&waking);
+    for (const int signal : kStopSignals) sigaddset(&waking, signal);
+    sigaddset(&waking, SIGWINCH);
+    pthread_sigmask(SIG_BLOCK, &waking, &previous_);
+    whileWaiting_ = previous_;
+    for (const int signal : kStopSignals) sigdelset(&whileWaiting_, signal);
+    sigdelset(&whileWaiting_, SIGWINCH);
+  }
+  ~WakingSignalsHeld() { pthread_sigmask(SIG_SETMASK, &previous_, nullptr); }
+  WakingSignalsHeld(const WakingSignalsHeld&) = delete;
+  WakingSignalsHeld& operator=(const WakingSignalsHeld&) = delete;
+
+  // The mask for ppoll(): as before the wait, with the waking signals let in.
+  const sigset_t* whileWaiting() const { return &whileWaiting_; }
+
+ private:
+  sigset_t previous_{};
+  sigset_t whileWaiting_{};
+};
 
 // Without a UTF-8 locale the terminal cannot show the PC's line and block
 // characters directly; curses' own line drawing comes closest.
@@ -280,6 +311,7 @@ void TerminalScreen::show(const termgrid::Grid& grid, int cursorRow, int cursorC
 
 std::optional<InputKey> TerminalScreen::waitKey(std::optional<std::chrono::milliseconds> timeout) {
   const KeyWaitDeadline deadline(timeout);
+  const WakingSignalsHeld held;
   for (;;) {
     if (g_stopRequested != 0) throw PlatformClosed();
     // First whatever curses has read already, then the terminal itself.
@@ -297,8 +329,13 @@ std::optional<InputKey> TerminalScreen::waitKey(std::optional<std::chrono::milli
     }
     const int left = deadline.millisecondsLeft();
     if (left == 0) return std::nullopt;
+    // Sleeps until the terminal has input or a waking signal comes (for
+    // good when there is no deadline): no wake-ups while the user thinks.
+    // An escape sequence needs none either: once its Escape has arrived,
+    // curses waits out its escape delay itself, inside get_wch().
+    const timespec limit{left / 1000, static_cast<long>(left % 1000) * 1000000L};
     pollfd input{STDIN_FILENO, POLLIN, 0};
-    const int ready = poll(&input, 1, left);
+    const int ready = ppoll(&input, 1, left < 0 ? nullptr : &limit, held.whileWaiting());
     // Hung up with nothing left to read: the terminal is gone.
     if (ready > 0 && (input.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) {
       throw PlatformClosed();

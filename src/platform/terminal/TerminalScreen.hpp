@@ -27,8 +27,9 @@ class TerminalScreen {
   // cursor stands at the text cursor (1-based).
   void show(const termgrid::Grid& grid, int cursorRow, int cursorColumn);
 
-  // Up to `timeout` for one key. Throws PlatformClosed after one of the
-  // signals above, or when the terminal hung up.
+  // One key: until it comes, or up to `timeout` when one is given. Throws
+  // PlatformClosed after one of the signals above, or when the terminal
+  // hung up.
   std::optional<InputKey> waitKey(std::optional<std::chrono::milliseconds> timeout);
 
   // The terminal's bell, then the 250 ms a beep lasts.
