@@ -19,6 +19,11 @@ constexpr int kHeight = TextScreen::kHeight;
 constexpr int kToneRate = 48000;
 constexpr int kToneHz = 1000;
 constexpr std::chrono::milliseconds kBeepLength{250};
+// How long the sound system stays up after a beep while no key comes. SDL's
+// ALSA driver looks for new sound devices ten times a second for as long
+// as audio is initialised; a user who pauses is spared that, and a run of
+// beeps is spared starting it again for each.
+constexpr std::chrono::milliseconds kAudioLinger{1000};
 // Room left on the desktop for the title bar and a panel before the window
 // is made twice as large.
 constexpr int kDecorationAllowance = 40;
@@ -48,6 +53,10 @@ std::unique_ptr<SdlWindow> SdlWindow::open(const char* title, std::string& whyNo
   // The software renderer's window surface, without an OpenGL texture in
   // between (see createRenderer).
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  // SIGINT and SIGTERM are QuitSignals' (see there), held back before SDL
+  // can start a thread.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  std::unique_ptr<SdlWindow> self(new SdlWindow());
   int failed = 0;
   {
     QuietStderr quiet;
@@ -55,10 +64,9 @@ std::unique_ptr<SdlWindow> SdlWindow::open(const char* title, std::string& whyNo
   }
   if (failed != 0) {
     whyNot = SDL_GetError();
-    SDL_Quit();
-    return nullptr;
+    return nullptr;  // the destructor shuts SDL down again
   }
-  std::unique_ptr<SdlWindow> self(new SdlWindow());
+  self->quitSignals_.watch();
   int scale = 1;
   SDL_Rect usable{0, 0, 0, 0};
   if (SDL_GetDisplayUsableBounds(0, &usable) == 0 && usable.w >= 2 * kWidth &&
@@ -94,6 +102,7 @@ SdlWindow::~SdlWindow() {
   if (texture_ != nullptr) SDL_DestroyTexture(texture_);
   if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
   if (window_ != nullptr) SDL_DestroyWindow(window_);
+  quitSignals_.stopWatching();  // no event pushed into a queue that is going
   SDL_Quit();
 }
 
@@ -180,12 +189,16 @@ std::optional<InputKey> SdlWindow::waitKey(std::optional<std::chrono::millisecon
     }
     const int left = deadline.millisecondsLeft();
     if (left == 0) return std::nullopt;
+    const auto linger = static_cast<int>(kAudioLinger.count());
+    const bool audioLingers = audioInitialised_ && (left < 0 || left > linger);
     // Blocks in the event queue (for good when there is no deadline): no
     // processor time, and no wake-ups, while the user thinks.
     SDL_Event event;
-    if (SDL_WaitEventTimeout(&event, left) != 0) {
+    if (SDL_WaitEventTimeout(&event, audioLingers ? linger : left) != 0) {
       handle(event);
       drainEvents();
+    } else if (audioLingers) {
+      releaseAudio();
     } else if (left < 0) {
       // An endless wait that returns with nothing failed: try again
       // shortly rather than spin.
@@ -206,6 +219,12 @@ SDL_AudioDeviceID SdlWindow::openAudio() {
   wanted.channels = 1;
   wanted.samples = 1024;
   return SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+}
+
+void SdlWindow::releaseAudio() {
+  QuietStderr quiet;
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  audioInitialised_ = false;
 }
 
 void SdlWindow::beep() {

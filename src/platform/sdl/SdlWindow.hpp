@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/sdl/QuitSignals.hpp"
 #include "screen/Key.hpp"
 
 // The program's window: shows frames of 640 x 350 palette indices at an
@@ -29,8 +30,9 @@ class SdlWindow {
   // with its first frame, so it never shows a black or stale picture.
   void showFrame(std::span<const std::uint8_t> indices);
 
-  // Up to `timeout` for one key, blocked on the event queue (no spinning).
-  // Throws PlatformClosed once the window was closed.
+  // One key: until it comes, or up to `timeout` when one is given; blocked
+  // on the event queue (no spinning, no periodic wake-ups). Throws
+  // PlatformClosed once the window was closed or SIGINT or SIGTERM came.
   std::optional<InputKey> waitKey(std::optional<std::chrono::milliseconds> timeout);
 
   // 1000 Hz for 250 ms; returns when it has ended. Without a sound device
@@ -44,7 +46,11 @@ class SdlWindow {
   void redraw();
   bool uploadFrame();
   SDL_AudioDeviceID openAudio();  // 0 when there is no usable sound device
+  void releaseAudio();
 
+  // First, so that it goes last: the signals stay held back until SDL has
+  // ended every thread it started.
+  QuitSignals quitSignals_;
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
