@@ -2,15 +2,17 @@
 
 #include <algorithm>
 #include <chrono>
+#include <optional>
 
 #include "screen/LineEditor.hpp"
 #include "screen/Platform.hpp"
 
 namespace {
 
-// How long one look at the keyboard waits; short enough that a poll
-// "returns at once" for the user, long enough not to spin a processor.
-constexpr std::chrono::milliseconds kKeyLook{25};
+// Every look at the keyboard waits for the next key: the program has
+// nothing else to do meanwhile, and a wait with a timeout would only wake
+// the processor for nothing.
+constexpr std::optional<std::chrono::milliseconds> kUntilAKeyComes = std::nullopt;
 
 // Where a typed line stands on the screen: it starts where the cursor was
 // and runs on over as many rows as it needs.
@@ -87,7 +89,7 @@ void Console::drawLine(Single x1, Single y1, Single x2, Single y2, int colour) {
 
 std::string Console::pollKey() {
   present();
-  const std::optional<InputKey> key = platform_.waitKey(kKeyLook);
+  const std::optional<InputKey> key = platform_.waitKey(kUntilAKeyComes);
   return key ? keyText(*key) : std::string();
 }
 
@@ -106,7 +108,7 @@ std::string Console::readLine() {
   std::size_t shown = 0;
   for (;;) {
     present();
-    const std::optional<InputKey> key = platform_.waitKey(kKeyLook);
+    const std::optional<InputKey> key = platform_.waitKey(kUntilAKeyComes);
     if (!key) {
       continue;
     }

@@ -33,9 +33,11 @@ class Console {
   void drawLine(Single x1, Single y1, Single x2, Single y2);  // foreground
   void drawLine(Single x1, Single y1, Single x2, Single y2, int colour);
 
-  // Returns at once with "" when no key is waiting (after a short, idle
-  // look), else the key text: one character, or character 0 and the scan
-  // code. No echo.
+  // The next key's text: one character, or character 0 and the scan code.
+  // Shows the screen first, then sleeps until a key comes (every caller
+  // loops until it gets one, so there is no point in returning empty-handed
+  // and waking for nothing); "" only if the platform hands out no key. No
+  // echo.
   std::string pollKey();
   // Polls until one of the one-character keys in `accepted` arrives and
   // returns it; every other key is ignored silently.
