@@ -2,8 +2,10 @@
 # A program left at a prompt sleeps. Over 3 s at the help page's line
 # prompt, the window and the terminal front-ends each wake at most 5 times a
 # second, every thread counted (voluntary context switches). A key wait on a
-# timer shows up at once: 40 a second with a 25 ms look. The figures
-# themselves come from bench/frontends/run.sh.
+# timer shows up at once: 40 a second with a 25 ms look. In the window the
+# prompt has just beeped (Delete on an empty line): a sound system kept
+# running after the beep wakes SDL's ALSA hotplug thread 10 times a second.
+# The figures themselves come from bench/frontends/run.sh.
 #
 # usage: idle_wakeups.sh TUBALYZER
 program=$(realpath "${1:?the tubalyzer program}")
@@ -15,7 +17,7 @@ cd "$scratch/run"
 # sleeps_at_prompt NAME PID: at most 15 wake-ups in 3 s.
 sleeps_at_prompt() {
   local before after
-  sleep 1  # the prompt drawn and settled
+  sleep 2  # the prompt drawn and settled, a beep's sound system let go
   before=$(voluntary_switches "$2")
   sleep 3
   after=$(voluntary_switches "$2")
@@ -32,6 +34,7 @@ started_pids+=("$app")
 wid=$(window_of "$app")
 xdotool windowfocus --sync "$wid"
 xdotool type y
+xdotool key Delete
 sleeps_at_prompt window "$app"
 
 start_tmux idle "$scratch/idle.pid" "$program"
