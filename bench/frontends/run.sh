@@ -2,6 +2,9 @@
 # Figures for the two front-ends, measured from the outside on a private
 # Xvfb and a private tmux server:
 #   - CPU used while the program waits 10 s for a key (window, terminal);
+#   - wake-ups per second at the title prompt, a line prompt (the help
+#     page's) and the main menu, 10 s each: the voluntary context switches
+#     of all the program's threads;
 #   - time from start to the title drawn, against a minimal SDL program
 #     presenting one frame (SDL's default renderer, and the software
 #     renderer the program uses);
@@ -14,7 +17,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
-build=${1:-$root/build/release}
+build=$(realpath -m "${1:-$root/build/release}")
 program="$build/src/tubalyzer"
 if [ ! -x "$program" ]; then
   (cd "$root" && cmake --preset release >/dev/null && cmake --build --preset release --target tubalyzer)
@@ -24,9 +27,11 @@ runs=${TUB_BENCH_RUNS:-15}
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/tub-bench.XXXXXX")
 xvfb_pid=""
+app=""
 tmux_socket="$scratch/tmux.sock"
 cleanup() {
   tmux -S "$tmux_socket" kill-server 2>/dev/null || true
+  if [ -n "$app" ]; then kill "$app" 2>/dev/null || true; fi
   if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
   rm -rf "$scratch"
 }
@@ -37,6 +42,18 @@ unset WAYLAND_DISPLAY SDL_VIDEODRIVER SDL_RENDER_DRIVER SDL_AUDIODRIVER
 c++ -O2 -std=c++20 "$here/frame_timer.cpp" -lX11 -o "$scratch/frame_timer"
 # shellcheck disable=SC2046
 c++ -O2 -std=c++20 "$here/minimal_sdl.cpp" $(pkg-config --cflags --libs sdl2) -o "$scratch/minimal_sdl"
+
+# Voluntary context switches of all the threads of PID: each one is a
+# wake-up from a sleep (a key wait, a timer, a lock).
+switches() { cat /proc/"$1"/task/*/status | awk '/^voluntary_ctxt_switches/ {n += $2} END {print n}'; }
+# Wake-ups per second of PID over the next 10 s.
+wakeups() {
+  local before after
+  before=$(switches "$1")
+  sleep 10
+  after=$(switches "$1")
+  awk -v n="$((after - before))" 'BEGIN {printf "%.1f", n / 10}'
+}
 
 median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
 field() { sed -n "s/.*$1=\([-0-9.]*\).*/\1/p"; }
@@ -69,6 +86,27 @@ rss_minimal_sw=$(field peak_rss_kb <"$scratch/minimal-software.txt" | median)
 idle_window=$(field idle_cpu_percent <"$scratch/idle.txt")
 rss_window_idle=$(field peak_rss_kb <"$scratch/idle.txt")
 
+# Wake-ups at three prompts; a second to settle after each key.
+"$program" >/dev/null 2>&1 &
+app=$!
+wid=""
+until [ -n "$wid" ]; do
+  wid=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | head -n 1 || true)
+  sleep 0.1
+done
+sleep 1
+wake_window_title=$(wakeups "$app")
+xdotool windowfocus --sync "$wid"
+xdotool type y
+sleep 1
+wake_window_line=$(wakeups "$app")
+xdotool key Return
+sleep 1
+wake_window_menu=$(wakeups "$app")
+xdotool type q
+wait "$app" || true
+app=""
+
 # --- terminal -----------------------------------------------------------
 tmux_do() { tmux -S "$tmux_socket" "$@"; }
 pane() { tmux_do capture-pane -p -t bench; }
@@ -97,7 +135,7 @@ pid=$(cat "$scratch/term.pid")
 title_bytes=$(bytes)
 sleep 1
 before=$(ticks "$pid")
-sleep 10
+wake_terminal_title=$(wakeups "$pid")
 after=$(ticks "$pid")
 idle_terminal=$(awk -v t="$((after - before))" -v hz="$(getconf CLK_TCK)" 'BEGIN {printf "%.2f", 100 * t / hz / 10}')
 
@@ -105,6 +143,7 @@ start=$(bytes)
 tmux_do send-keys -t bench y
 settle 'Press '"'"'ENTER'"'"' to return to Main Menu:'
 help_bytes=$(($(bytes) - start))
+wake_terminal_line=$(wakeups "$pid")
 
 typed='0123456789abcdefghij'
 start=$(bytes)
@@ -116,6 +155,7 @@ per_key=$(awk -v b="$(($(bytes) - start))" -v n="${#typed}" 'BEGIN {printf "%.1f
 
 tmux_do send-keys -t bench Enter
 settle 'Quit Program'
+wake_terminal_menu=$(wakeups "$pid")
 # A full repaint: every cell drawn again after the terminal was too small.
 tmux_do resize-window -t bench -x 70 -y 20
 settle 'at least 80 x 25'
@@ -138,6 +178,11 @@ Front-end figures ($runs start-ups each, medians; $(nproc) cores, Xvfb 1280x800,
 CPU while waiting 10 s for a key (target < 1 % of a core)
   window    ${idle_window} %
   terminal  ${idle_terminal} %
+
+Wake-ups per second at a prompt, all threads, 10 s each (target <= 1)
+            title  line   menu
+  window    $(printf '%-6s %-6s %s' "$wake_window_title" "$wake_window_line" "$wake_window_menu")
+  terminal  $(printf '%-6s %-6s %s' "$wake_terminal_title" "$wake_terminal_line" "$wake_terminal_menu")
 
 Start to title drawn (target within 1.2x of a minimal SDL program)
   tubalyzer                               ${start_program} ms
