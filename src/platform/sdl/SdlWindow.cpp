@@ -5,6 +5,7 @@
 
 #include "platform/common/Cp437.hpp"
 #include "platform/common/KeyWaitDeadline.hpp"
+#include "platform/sdl/LateWakeUps.hpp"
 #include "platform/sdl/Palette.hpp"
 #include "platform/sdl/QuietStderr.hpp"
 #include "platform/sdl/SdlKeys.hpp"
@@ -56,6 +57,7 @@ std::unique_ptr<SdlWindow> SdlWindow::open(const char* title, std::string& whyNo
   // SIGINT and SIGTERM are QuitSignals' (see there), held back before SDL
   // can start a thread.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  tolerateLateWakeUps();
   std::unique_ptr<SdlWindow> self(new SdlWindow());
   int failed = 0;
   {
@@ -99,10 +101,13 @@ std::unique_ptr<SdlWindow> SdlWindow::open(const char* title, std::string& whyNo
 }
 
 SdlWindow::~SdlWindow() {
+  // The threads that may push events go before the window does, so that
+  // none wakes a wait on a window that is gone (see LateWakeUps.hpp).
+  quitSignals_.stopWatching();
+  if (audioInitialised_) releaseAudio();
   if (texture_ != nullptr) SDL_DestroyTexture(texture_);
   if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
   if (window_ != nullptr) SDL_DestroyWindow(window_);
-  quitSignals_.stopWatching();  // no event pushed into a queue that is going
   SDL_Quit();
 }
 
