@@ -5,11 +5,15 @@
 # typed characters in code page 437; characters without a code are dropped.
 # The expected codes below are the PC's, written out by hand.
 #
-# usage: window_keys.sh KEY_ECHO
+# usage: window_keys.sh KEY_ECHO BIND_KEYSYMS
 echo_program=$(realpath "${1:?the tub_key_echo helper}")
+bind_keysyms=$(realpath "${2:?the tub_bind_keysyms helper}")
 . "$(dirname "$0")/common.sh"
 
 start_xvfb
+# The characters no key of the server's map gives get keys of their own
+# first: xdotool's passing bindings can vanish before the key is read.
+"$bind_keysyms" eacute degree EuroSign
 log="$scratch/keys.txt"
 "$echo_program" window "$log" 2>"$scratch/stderr" &
 app=$!
