@@ -12,7 +12,8 @@ while IFS= read -r lib; do
     status=1
   fi
 done < <(find "$build/src" -name 'libtub_*.a' \
-  ! -path '*/platform/sdl/*' ! -path '*/platform/terminal/*' ! -path '*/platform/cups/*')
+  ! -path '*/platform/sdl/*' ! -path '*/platform/terminal/*' ! -path '*/platform/cups/*' \
+  ! -path '*/platform/pdf/*')
 if [ "$found" -eq 0 ]; then
   echo "no core libraries found under $build/src" >&2
   exit 1

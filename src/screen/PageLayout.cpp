@@ -21,6 +21,37 @@ int cellsIn(double extentPt, double cellPt) {
   return static_cast<int>(cells);
 }
 
+constexpr double kPointsPerInch = 72.0;
+constexpr double kMarginPt = 0.25 * kPointsPerInch;
+constexpr double kPointsPerMm = kPointsPerInch / 25.4;
+// A PDF page is at most 200 inches on a side.
+constexpr double kLargestPagePt = 14400.0;
+
+PageGeometry sheetWithMargins(double widthPt, double heightPt) {
+  PageGeometry sheet;
+  sheet.pageWidthPt = widthPt;
+  sheet.pageHeightPt = heightPt;
+  sheet.leftPt = kMarginPt;
+  sheet.topPt = kMarginPt;
+  sheet.widthPt = widthPt - 2.0 * kMarginPt;
+  sheet.heightPt = heightPt - 2.0 * kMarginPt;
+  return sheet;
+}
+
+bool sane(const PageGeometry& g) {
+  const double values[] = {g.pageWidthPt, g.pageHeightPt, g.leftPt, g.topPt, g.widthPt, g.heightPt};
+  for (const double value : values) {
+    if (!std::isfinite(value) || value < 0.0) {
+      return false;
+    }
+  }
+  // Nothing smaller than one character cell can carry text.
+  return g.pageWidthPt <= kLargestPagePt && g.pageHeightPt <= kLargestPagePt &&
+         g.widthPt >= kPrintCellWidthPt && g.heightPt >= kPrintCellHeightPt &&
+         g.leftPt + g.widthPt <= g.pageWidthPt + 1e-6 &&
+         g.topPt + g.heightPt <= g.pageHeightPt + 1e-6;
+}
+
 constexpr char kCarriageReturn = '\r';
 constexpr char kLineFeed = '\n';
 constexpr char kFormFeed = '\f';
@@ -103,6 +134,20 @@ class Teletype {
 };
 
 }  // namespace
+
+PageGeometry paperGeometry(Paper paper) {
+  switch (paper) {
+    case Paper::A4:
+      return sheetWithMargins(210.0 * kPointsPerMm, 297.0 * kPointsPerMm);
+    case Paper::Letter:
+      break;
+  }
+  return sheetWithMargins(8.5 * kPointsPerInch, 11.0 * kPointsPerInch);
+}
+
+PageGeometry sanePageGeometry(const PageGeometry& geometry) {
+  return sane(geometry) ? geometry : defaultPageGeometry();
+}
 
 PageGrid pageGrid(const PageGeometry& geometry) {
   return PageGrid{cellsIn(geometry.widthPt, kPrintCellWidthPt),

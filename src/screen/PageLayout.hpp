@@ -17,6 +17,19 @@ struct PageGrid {
 inline constexpr double kPrintCellWidthPt = 6.0;
 inline constexpr double kPrintCellHeightPt = 10.0;
 
+// The sheets a job can be laid out on without asking a printer.
+enum class Paper { Letter, A4 };
+
+// The sheet with margins of 0.25 inch all round.
+PageGeometry paperGeometry(Paper paper);
+
+// Letter with 0.25 inch margins, for printers that report no media.
+inline PageGeometry defaultPageGeometry() { return paperGeometry(Paper::Letter); }
+
+// A geometry a PDF page can carry: a printable area of at least one cell
+// inside a sheet of at most 200 inches a side. Nonsense gives the default.
+PageGeometry sanePageGeometry(const PageGeometry& geometry);
+
 // Whole cells that fit the printable area, rounded down; at least one of
 // each, so that a tiny or nonsensical area still lays text out somewhere.
 PageGrid pageGrid(const PageGeometry& geometry);

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "platform/cups/MediaGeometry.hpp"
-#include "platform/cups/PdfPages.hpp"
+#include "platform/pdf/PdfPages.hpp"
 #include "screen/PageLayout.hpp"
 
 namespace {

@@ -11,7 +11,7 @@
 #include <optional>
 
 #include "platform/cups/MediaGeometry.hpp"
-#include "platform/cups/PdfPages.hpp"
+#include "platform/pdf/PdfPages.hpp"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screen/Platform.hpp"
+#include "screen/PageLayout.hpp"
 
 // Sizes in hundredths of a millimetre, as the spooler reports media.
 struct MediaSize {
@@ -16,9 +16,3 @@ struct MediaSize {
 // area, margins that meet, sizes beyond any paper) give Letter with 0.25
 // inch margins instead.
 PageGeometry pageGeometryOf(const MediaSize& media);
-
-// Letter with 0.25 inch margins, for printers that report no media.
-PageGeometry defaultPageGeometry();
-
-// A geometry a PDF page can carry; nonsense becomes the default page.
-PageGeometry sanePageGeometry(const PageGeometry& geometry);

@@ -1,4 +1,4 @@
-#include "platform/cups/PdfPages.hpp"
+#include "platform/pdf/PdfPages.hpp"
 
 #include <hpdf.h>
 
@@ -10,7 +10,6 @@
 #include <type_traits>
 #include <vector>
 
-#include "platform/cups/MediaGeometry.hpp"
 #include "screen/CodePage437.hpp"
 #include "screen/PageLayout.hpp"
 
