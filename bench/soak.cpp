@@ -54,7 +54,7 @@ class SoakPlatform final : public Platform {
 
   void beep() override {}
   PrinterOpen openDefaultPrinter() override { return {PageGeometry{}, ""}; }
-  std::string submitPrintJob(const PrintDocument& /*document*/) override { return ""; }
+  PrintSubmission submitPrintJob(const PrintDocument& /*document*/) override { return {}; }
 
   long typed() const { return typed_; }
   long rssAtStart() const { return rssAtStart_; }

@@ -58,13 +58,13 @@ class FuzzPlatform final : public Platform {
     return {PageGeometry{}, ""};
   }
 
-  std::string submitPrintJob(const PrintDocument& document) override {
+  PrintSubmission submitPrintJob(const PrintDocument& document) override {
     for (const auto& page : document.pages) {
       if (page.size() > 75) {
         std::abort();
       }
     }
-    return size_ % 5 == 0 ? "The spooler refused the job." : "";
+    return {size_ % 5 == 0 ? "The spooler refused the job." : "", {}};
   }
 
  private:

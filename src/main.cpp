@@ -25,9 +25,10 @@ constexpr int kExitUsage = 2;
 // because a job goes to the printer its page was measured on.
 PrinterDelegate systemPrinter() {
   auto printer = std::make_shared<CupsPrinter>();
-  return PrinterDelegate{
-      [printer] { return printer->openDefaultPrinter(); },
-      [printer](const PrintDocument& document) { return printer->submitPrintJob(document); }};
+  return PrinterDelegate{[printer] { return printer->openDefaultPrinter(); },
+                         [printer](const PrintDocument& document) {
+                           return PrintSubmission{printer->submitPrintJob(document), {}};
+                         }};
 }
 
 void sayProblem(const std::string& line) { std::fprintf(stderr, "tubalyzer: %s\n", line.c_str()); }

@@ -101,24 +101,29 @@ void sectionRows(Channel& out, const DesignModel& design) {
   }
 }
 
-// Row 22 holds the reason when a print command printed nothing. A later
-// print that works takes that stale reason away again, and nothing else
-// that stands on the row.
-void showOutcome(Console& console, const std::string& previousFailure, const std::string& failure) {
+// Row 22 tells what became of a print command: why nothing was printed,
+// or where the job went when the platform says so. A later print that
+// works without a word takes a stale line of an earlier command away again,
+// and nothing else that stands on the row.
+void showOutcome(Console& console, const std::string& previousLine, const std::string& line) {
   const std::string blanks = repeatChar(TextScreen::kColumns, ' ');
-  if (!failure.empty()) {
+  if (!line.empty()) {
     console.locate(kMessageRow, 1);
     console.print(blanks, Ending::Stay);
     console.locate(kMessageRow, 1);
-    console.print(failure, Ending::Stay);
+    console.print(line, Ending::Stay);
     return;
   }
-  if (!previousFailure.empty() &&
-      console.screen().rowText(kMessageRow).compare(0, previousFailure.size(), previousFailure) ==
-          0) {
+  if (!previousLine.empty() &&
+      console.screen().rowText(kMessageRow).compare(0, previousLine.size(), previousLine) == 0) {
     console.locate(kMessageRow, 1);
     console.print(blanks, Ending::Stay);
   }
+}
+
+// The line a print command leaves on row 22, if any.
+std::string outcomeLine(const PrinterChannel& printer) {
+  return printer.failure().empty() ? printer.notice() : printer.failure();
 }
 
 }  // namespace
@@ -152,10 +157,10 @@ void writeLoadTableReport(Channel& out, const DesignModel& design) {
 }
 
 Next printLoadTable(Workspace& work) {
-  const std::string previousFailure = work.printer.failure();
-  work.printer.beginCommand();
+  const std::string previousLine = outcomeLine(work.printer);
+  work.printer.beginCommand(work.design.element.title);
   writeLoadTableReport(work.printer, work.design);
   work.printer.close();
-  showOutcome(work.console, previousFailure, work.printer.failure());
+  showOutcome(work.console, previousLine, outcomeLine(work.printer));
   return Next::EntryCommandLine;
 }

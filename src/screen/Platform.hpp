@@ -41,6 +41,13 @@ struct PrintDocument {
   std::string name;
   PageGeometry geometry;
   std::vector<std::vector<std::string>> pages;
+  std::string title{};  // the design's title, for a printer that names files
+};
+
+// What became of a job handed to the platform.
+struct PrintSubmission {
+  std::string failure;  // why it was not printed; empty when it was
+  std::string notice;   // when printed: a line telling where it went, or empty
 };
 
 // Everything the core needs from the outside world, and nothing else.
@@ -63,6 +70,6 @@ class Platform {
   // Finds the default printer and its page. Bounded in time.
   virtual PrinterOpen openDefaultPrinter() = 0;
 
-  // Hands one finished job to the spooler. Empty on success, else the reason.
-  virtual std::string submitPrintJob(const PrintDocument& document) = 0;
+  // Hands one finished job to the spooler, or wherever this run prints.
+  virtual PrintSubmission submitPrintJob(const PrintDocument& document) = 0;
 };

@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr std::string_view kDocumentName = "Tubalyzer load table";
 constexpr std::string_view kNoPrinter = "No default printer";
 constexpr std::string_view kNotPrinted = ": the load table was not printed.";
 
@@ -32,6 +31,17 @@ std::string failureLine(std::string_view reason) {
   return shortenMiddle(text, kMessageWidth - kNotPrinted.size()) + std::string(kNotPrinted);
 }
 
+// A line the platform gives back stays on its screen row: control
+// characters become blanks and it ends at the row's last usable column.
+std::string noticeLine(std::string_view notice) {
+  std::string text;
+  for (const char ch : notice.substr(0, kMessageWidth)) {
+    const auto code = static_cast<unsigned char>(ch);
+    text.push_back(code < 32 || code == 127 ? ' ' : ch);
+  }
+  return text;
+}
+
 }  // namespace
 
 struct PrinterChannel::State {
@@ -41,6 +51,8 @@ struct PrinterChannel::State {
   // which could take seconds per character with a server that hangs.
   bool refused = false;
   std::string failure;
+  std::string notice;
+  std::string title;
   PageGeometry geometry;
   std::string bytes;
   int column = 1;
@@ -53,9 +65,11 @@ PrinterChannel::PrinterChannel(Platform& platform)
 // gone by the time this object is destroyed, so nothing is sent from here.
 PrinterChannel::~PrinterChannel() = default;
 
-void PrinterChannel::beginCommand() {
+void PrinterChannel::beginCommand(std::string title) {
   state_->refused = false;
   state_->failure.clear();
+  state_->notice.clear();
+  state_->title = std::move(title);
 }
 
 void PrinterChannel::close() {
@@ -66,30 +80,35 @@ void PrinterChannel::close() {
   }
   s.open = false;
   PrintDocument document;
-  document.name = kDocumentName;
+  document.name = kPrintJobName;
+  document.title = s.title;
   document.geometry = s.geometry;
   document.pages = layOutPages(s.bytes, pageGrid(s.geometry));
   s.bytes.clear();
   if (document.pages.empty()) {
     return;  // only line ends or form feeds: no paper to spend
   }
-  std::string refusal;
+  PrintSubmission outcome;
   try {
-    refusal = platform_.submitPrintJob(document);
+    outcome = platform_.submitPrintJob(document);
   } catch (const std::exception& error) {
-    refusal = error.what();
-    if (refusal.empty()) {
-      refusal = "The print job failed";
+    outcome.failure = error.what();
+    if (outcome.failure.empty()) {
+      outcome.failure = "The print job failed";
     }
   }
-  if (!refusal.empty()) {
-    s.failure = failureLine(refusal);
+  if (!outcome.failure.empty()) {
+    s.failure = failureLine(outcome.failure);
+  } else {
+    s.notice = noticeLine(outcome.notice);
   }
 }
 
 bool PrinterChannel::isOpen() const { return state_->open; }
 
 const std::string& PrinterChannel::failure() const { return state_->failure; }
+
+const std::string& PrinterChannel::notice() const { return state_->notice; }
 
 int PrinterChannel::column() const { return state_->column; }
 

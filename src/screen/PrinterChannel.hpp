@@ -2,11 +2,15 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "screen/Channel.hpp"
 
 class Platform;
+
+// The name every print job of the load table goes by.
+inline constexpr std::string_view kPrintJobName = "Tubalyzer load table";
 
 // The channel to paper. Opened by its first write (the default printer is
 // asked for its page then), laid out as a teletype on a grid of 10 pt lines
@@ -16,14 +20,18 @@ class PrinterChannel final : public Channel {
   explicit PrinterChannel(Platform& platform);
   ~PrinterChannel() override;
 
-  // A new print command: an earlier failure is forgotten, the next write
-  // tries the printer afresh.
-  void beginCommand();
+  // A new print command: an earlier outcome is forgotten, the next write
+  // tries the printer afresh. `title` goes with the job (the design's title,
+  // which a printer that writes files names them after).
+  void beginCommand(std::string title = {});
   // Ends the job and hands it to the spooler; nothing when not open.
   void close();
   bool isOpen() const;
   // Why the last command printed nothing; empty when it printed.
   const std::string& failure() const;
+  // What the platform said about the last command's job when it printed it
+  // (such as where it went), as one screen line; often empty.
+  const std::string& notice() const;
 
   int column() const override;
 

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "DesignRecords.hpp"
 #include "../support/JsonLines.hpp"
+#include "DesignRecords.hpp"
 #include "flow/Workspace.hpp"
 #include "model/Design.hpp"
 #include "screen/Console.hpp"
@@ -105,8 +105,8 @@ class ScriptPlatform final : public Platform {
   }
   void beep() override { ++beeps; }
   PrinterOpen openDefaultPrinter() override { return {std::nullopt, "no printer on this bench"}; }
-  std::string submitPrintJob(const PrintDocument& /*document*/) override {
-    return "no printer on this bench";
+  PrintSubmission submitPrintJob(const PrintDocument& /*document*/) override {
+    return {"no printer on this bench", {}};
   }
 };
 

@@ -112,10 +112,11 @@ TEST(Session, PrinterSetUpComesFromTheOptions) {
   ASSERT_TRUE(letter.geometry.has_value());
   EXPECT_DOUBLE_EQ(letter.geometry->widthPt, 576.0);
   s.platform().setSubmitError("spooler stopped");
-  EXPECT_EQ(s.platform().submitPrintJob(PrintDocument{}), "spooler stopped");
+  EXPECT_EQ(s.platform().submitPrintJob(PrintDocument{}).failure, "spooler stopped");
   EXPECT_TRUE(s.platform().printed().empty());
   s.platform().setSubmitError("");
-  EXPECT_EQ(s.platform().submitPrintJob(PrintDocument{"job", PageGeometry{}, {{"line"}}}), "");
+  EXPECT_EQ(s.platform().submitPrintJob(PrintDocument{"job", PageGeometry{}, {{"line"}}}).failure,
+            "");
   ASSERT_EQ(s.platform().printed().size(), 1U);
   EXPECT_EQ(s.platform().printed()[0].pages[0][0], "line");
 }

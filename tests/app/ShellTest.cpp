@@ -280,7 +280,9 @@ class DepthProbe final : public Platform {
   }
   void beep() override {}
   PrinterOpen openDefaultPrinter() override { return {std::nullopt, "none"}; }
-  std::string submitPrintJob(const PrintDocument& /*document*/) override { return "none"; }
+  PrintSubmission submitPrintJob(const PrintDocument& /*document*/) override {
+    return {"none", {}};
+  }
 
   std::uintptr_t spread() const { return highest_ - lowest_; }
   std::size_t consumed() const { return next_; }

@@ -32,7 +32,7 @@ class ScriptPlatform final : public Platform {
   }
   void beep() override { ++beeps; }
   PrinterOpen openDefaultPrinter() override { return {}; }
-  std::string submitPrintJob(const PrintDocument& /*document*/) override { return "no"; }
+  PrintSubmission submitPrintJob(const PrintDocument& /*document*/) override { return {"no", {}}; }
 
   void type(std::string_view text) {
     for (const char c : text) {

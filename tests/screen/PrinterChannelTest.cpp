@@ -29,14 +29,15 @@ class PrintingPlatform final : public Platform {
     }
     return PrinterOpen{printer, openError};
   }
-  std::string submitPrintJob(const PrintDocument& document) override {
+  PrintSubmission submitPrintJob(const PrintDocument& document) override {
     submitted.push_back(document);
-    return submitError;
+    return {submitError, notice};
   }
 
   std::optional<PageGeometry> printer = PageGeometry{};
   std::string openError;
   std::string submitError;
+  std::string notice;
   bool throwOnOpen = false;
   int opens = 0;
   std::vector<PrintDocument> submitted;
@@ -215,6 +216,24 @@ TEST_F(PrinterChannelTest, CloseAtProgramEndHandsTheOpenDocumentOver) {
   channel.close();  // what the program does when it ends
   ASSERT_EQ(platform.submitted.size(), 1u);
   EXPECT_EQ(platform.submitted[0].pages, (Pages{{"half a report"}}));
+}
+
+TEST_F(PrinterChannelTest, JobCarriesTheTitleAndTheNoticeComesBackAsOneRow) {
+  platform.notice = "Printed to\na" + std::string(100, 'x') + ".pdf";
+  channel.beginCommand("TEST 20M");
+  channel.print("REPORT", Ending::EndLine);
+  channel.close();
+  ASSERT_EQ(platform.submitted.size(), 1u);
+  EXPECT_EQ(platform.submitted[0].title, "TEST 20M");
+  EXPECT_EQ(channel.notice(), "Printed to a" + std::string(79 - 12, 'x'));
+  EXPECT_EQ(channel.failure(), "");
+
+  platform.submitError = "jammed";
+  channel.beginCommand("TEST 20M");
+  channel.print("REPORT", Ending::EndLine);
+  channel.close();
+  EXPECT_EQ(channel.notice(), "") << "a job that failed says nothing of where it went";
+  EXPECT_EQ(channel.failure(), "jammed: the load table was not printed.");
 }
 
 }  // namespace

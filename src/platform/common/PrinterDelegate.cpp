@@ -9,7 +9,7 @@ PrinterOpen PrinterDelegate::open() const {
   return openDefaultPrinter();
 }
 
-std::string PrinterDelegate::submit(const PrintDocument& document) const {
-  if (!submitPrintJob) return kNoSpooler;
+PrintSubmission PrinterDelegate::submit(const PrintDocument& document) const {
+  if (!submitPrintJob) return PrintSubmission{kNoSpooler, {}};
   return submitPrintJob(document);
 }

@@ -10,9 +10,9 @@
 // of being built into either.
 struct PrinterDelegate {
   std::function<PrinterOpen()> openDefaultPrinter;
-  std::function<std::string(const PrintDocument&)> submitPrintJob;
+  std::function<PrintSubmission(const PrintDocument&)> submitPrintJob;
 
   // Forwards, with a plain refusal when no spooler was plugged in.
   PrinterOpen open() const;
-  std::string submit(const PrintDocument& document) const;
+  PrintSubmission submit(const PrintDocument& document) const;
 };

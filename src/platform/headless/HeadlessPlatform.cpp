@@ -69,13 +69,13 @@ PrinterOpen HeadlessPlatform::openDefaultPrinter() {
   return PrinterOpen{std::nullopt, printerError_};
 }
 
-std::string HeadlessPlatform::submitPrintJob(const PrintDocument& document) {
+PrintSubmission HeadlessPlatform::submitPrintJob(const PrintDocument& document) {
   const std::lock_guard lock(mutex_);
   if (!submitError_.empty()) {
-    return submitError_;
+    return PrintSubmission{submitError_, {}};
   }
   printed_.push_back(document);
-  return std::string();
+  return PrintSubmission{};
 }
 
 void HeadlessPlatform::pushKey(InputKey key) {

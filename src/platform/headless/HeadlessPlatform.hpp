@@ -47,7 +47,7 @@ class HeadlessPlatform final : public Platform {
   std::optional<InputKey> waitKey(std::optional<std::chrono::milliseconds> timeout) override;
   void beep() override;
   PrinterOpen openDefaultPrinter() override;
-  std::string submitPrintJob(const PrintDocument& document) override;
+  PrintSubmission submitPrintJob(const PrintDocument& document) override;
 
   // Keys, in the order the program will read them.
   void pushKey(InputKey key);

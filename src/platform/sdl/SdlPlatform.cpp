@@ -29,6 +29,6 @@ void SdlPlatform::beep() { window_->beep(); }
 
 PrinterOpen SdlPlatform::openDefaultPrinter() { return printer_.open(); }
 
-std::string SdlPlatform::submitPrintJob(const PrintDocument& document) {
+PrintSubmission SdlPlatform::submitPrintJob(const PrintDocument& document) {
   return printer_.submit(document);
 }

@@ -19,7 +19,7 @@ class SdlPlatform final : public Platform {
   std::optional<InputKey> waitKey(std::optional<std::chrono::milliseconds> timeout) override;
   void beep() override;
   PrinterOpen openDefaultPrinter() override;
-  std::string submitPrintJob(const PrintDocument& document) override;
+  PrintSubmission submitPrintJob(const PrintDocument& document) override;
 
  private:
   SdlPlatform(std::unique_ptr<SdlWindow> window, PrinterDelegate printer);

@@ -31,6 +31,6 @@ void TerminalPlatform::beep() { terminal_->beep(); }
 
 PrinterOpen TerminalPlatform::openDefaultPrinter() { return printer_.open(); }
 
-std::string TerminalPlatform::submitPrintJob(const PrintDocument& document) {
+PrintSubmission TerminalPlatform::submitPrintJob(const PrintDocument& document) {
   return printer_.submit(document);
 }

@@ -20,7 +20,7 @@ class TerminalPlatform final : public Platform {
   std::optional<InputKey> waitKey(std::optional<std::chrono::milliseconds> timeout) override;
   void beep() override;
   PrinterOpen openDefaultPrinter() override;
-  std::string submitPrintJob(const PrintDocument& document) override;
+  PrintSubmission submitPrintJob(const PrintDocument& document) override;
 
  private:
   TerminalPlatform(std::unique_ptr<TerminalScreen> terminal, PrinterDelegate printer);

@@ -44,8 +44,8 @@ class ScriptedSpoolerPlatform final : public Platform {
   }
   void beep() override {}
   PrinterOpen openDefaultPrinter() override { return printer_.openDefaultPrinter(); }
-  std::string submitPrintJob(const PrintDocument& document) override {
-    return printer_.submitPrintJob(document);
+  PrintSubmission submitPrintJob(const PrintDocument& document) override {
+    return {printer_.submitPrintJob(document), {}};
   }
 
  private:
