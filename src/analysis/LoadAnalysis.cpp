@@ -130,13 +130,17 @@ void analyseSection(DesignModel& design, int slot) {
                                wide(kReferenceWindMph));
 }
 
-void analysePass(DesignModel& design, int first, int last) {
+void startPass(DesignModel& design) {
   AnalysisTotals& totals = design.totals;
   totals.runningMoment = 0.0f;
   totals.runningForce = 0.0f;
   totals.cumulativeLength = 0.0f;
   totals.halfElementArea = 0.0f;
   totals.halfElementWeight = 0.0f;
+}
+
+void analysePass(DesignModel& design, int first, int last) {
+  startPass(design);
   for (int slot = first; slot <= last; ++slot) {
     analyseSection(design, slot);
   }

@@ -62,17 +62,15 @@ void askIce(Console& console, DesignOptions& options) {
   console.print(" <H>oarfrost     A fluffy or feathery deposit of ice crystals", Ending::EndLine);
   console.print(" <R>ime ice      A white granular deposit from supercooled fog", Ending::EndLine);
   console.print(" <G>laze ice     Clear, smooth ice from rain or drizzle", Ending::EndLine);
-  if (const std::optional<Single> density = iceDensityForKey(console.waitForKey("HhRrGg"))) {
-    options.iceDensity = *density;
-  }
+  const Single density =
+      iceDensityForKey(console.waitForKey("HhRrGg")).value_or(options.iceDensity);
 
   // Asked again on the next row, silently, until the thickness is usable.
   Single thicknessIn = 0.0f;
   do {
     thicknessIn = console.readNumber(" Enter Radial Thickness in inches: ");
   } while (!radialThicknessAccepted(thicknessIn));
-  options.radialIceThickness = thicknessIn;
-  options.iceDiameterIncrease = thicknessIn + thicknessIn;
+  chooseIce(options, density, thicknessIn);
 }
 
 void askWindMethod(Console& console, DesignOptions& options) {
@@ -86,8 +84,7 @@ void askWindMethod(Console& console, DesignOptions& options) {
 
   const std::string method = console.waitForKey("CcEe");
   if (method == "C" || method == "c") {
-    options.windPressure = kEia222cPressure;
-    options.shapeFactor = kEia222cShapeFactor;
+    chooseEia222c(options);
     return;
   }
 
@@ -101,10 +98,7 @@ void askWindMethod(Console& console, DesignOptions& options) {
     heightFt = console.readNumber(" Enter height of antenna above ground (feet): ");
   } while (!antennaHeightAccepted(heightFt));
   console.screen().show(unanswered);
-  options.antennaHeight = heightFt;
-  options.kz = heightFactorKz(heightFt);
-  options.windPressure = eiaTia222ePressure(options.kz);
-  options.shapeFactor = kEiaTia222eShapeFactor;
+  chooseEiaTia222e(options, heightFt);
 }
 
 void showSummary(Console& console, DesignModel& design) {

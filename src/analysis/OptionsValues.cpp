@@ -41,6 +41,24 @@ Single heightFactorKz(Single heightFt) {
   return static_cast<Single>(std::pow(static_cast<Wide>(heightFt) / kReferenceHeightFt, kExponent));
 }
 
+void chooseIce(DesignOptions& options, Single density, Single thicknessIn) {
+  options.iceDensity = density;
+  options.radialIceThickness = thicknessIn;
+  options.iceDiameterIncrease = thicknessIn + thicknessIn;
+}
+
+void chooseEia222c(DesignOptions& options) {
+  options.windPressure = kEia222cPressure;
+  options.shapeFactor = kEia222cShapeFactor;
+}
+
+void chooseEiaTia222e(DesignOptions& options, Single heightFt) {
+  options.antennaHeight = heightFt;
+  options.kz = heightFactorKz(heightFt);
+  options.windPressure = eiaTia222ePressure(options.kz);
+  options.shapeFactor = kEiaTia222eShapeFactor;
+}
+
 Single eiaTia222ePressure(Single kz) {
   // The product of two Singles is exact in a Wide, so this is the one
   // single-precision rounding of the product.

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "common/Single.hpp"
+#include "model/Design.hpp"
 
 // The values behind the answers of the options dialogue, apart from the
 // screen so that each rule can be checked on its own.
@@ -48,3 +49,12 @@ Single heightFactorKz(Single heightFt);
 
 // The EIA/TIA-222-E wind pressure at 86 MPH for a height factor, as a Single.
 Single eiaTia222ePressure(Single kz);
+
+// The fields an accepted answer sets, exactly as the dialogue stores them;
+// every other field keeps its value.
+// Ice of this density and radial thickness (the ice answer is the caller's).
+void chooseIce(DesignOptions& options, Single density, Single thicknessIn);
+// EIA-222-C: its fixed pressure and shape factor.
+void chooseEia222c(DesignOptions& options);
+// EIA/TIA-222-E at this antenna height: Kz, the pressure, the shape factor.
+void chooseEiaTia222e(DesignOptions& options, Single heightFt);

@@ -5,7 +5,7 @@ namespace {
 
 // Values every design starts from, whichever answer the title question gets.
 void setStartValues(DesignModel& design) {
-  design.options.aluminiumDensity = 0.098F;
+  design.options.aluminiumDensity = kAluminiumDensity;
   design.gates.optionsSelected = false;
 }
 

@@ -17,6 +17,10 @@
 // Both directions work on bytes only; the screens around them do the file
 // system work, so everything here is tested without a disk.
 
+// An element file is a few hundred bytes; anything far larger is not one,
+// and reading it whole would only stall the program.
+inline constexpr std::size_t kMaxElementFileBytes = 1U << 20U;
+
 // The bytes of the file for a design.
 //
 // Two things would not read back as written, so they are written with care:

@@ -151,6 +151,16 @@ std::string utf8ToCp437(std::string_view name) {
   return out;
 }
 
+std::string wellFormedUtf8(std::string_view name) {
+  constexpr char32_t kReplacement = 0xFFFD;
+  std::string out;
+  out.reserve(name.size());
+  for (const char32_t ch : decodeUtf8(name)) {
+    appendUtf8(out, ch >= kNotUtf8 ? kReplacement : ch);
+  }
+  return out;
+}
+
 bool sameNameIgnoringCase(std::string_view left, std::string_view right) {
   const std::vector<char32_t> a = decodeUtf8(left);
   const std::vector<char32_t> b = decodeUtf8(right);

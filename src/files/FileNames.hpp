@@ -14,6 +14,10 @@ std::string cp437ToUtf8(std::string_view name);
 // lacks, control characters and bytes that are not UTF-8 show as "?".
 std::string utf8ToCp437(std::string_view name);
 
+// A stored name as text that is UTF-8 throughout: every byte that is not
+// part of well-formed UTF-8 becomes U+FFFD.
+std::string wellFormedUtf8(std::string_view name);
+
 // Whether two stored names are the same apart from letter case (the Latin
 // letters, accented ones included, and the Greek ones).
 bool sameNameIgnoringCase(std::string_view left, std::string_view right);

@@ -94,22 +94,18 @@ std::vector<std::string> listElementFiles() {
   return names;
 }
 
-FileRead readNamedFile(std::string_view typedName, std::size_t maxBytes) {
+FileRead readFileAtPath(const std::string& givenPath, std::size_t maxBytes) {
   FileRead result;
-  if (typedName.empty()) {
-    result.problem = "No file name given: nothing read";
-    return result;
-  }
-  std::string path = cp437ToUtf8(typedName);
-  if (path.find('\0') != std::string::npos) {
-    result.problem = couldNotRead(typedName, "not a usable file name");
-    return result;
-  }
-  const auto notOpened = [&](int error) {
-    result.problem =
-        error == ENOENT ? notFound(typedName) : couldNotRead(typedName, reasonOf(error));
+  const auto refuse = [&result](FileRead::Failure failure, std::string reason) {
+    result.failure = failure;
+    result.problem = std::move(reason);
     return result;
   };
+  const auto notOpened = [&refuse](int error) {
+    return refuse(error == ENOENT ? FileRead::Failure::Missing : FileRead::Failure::Other,
+                  reasonOf(error));
+  };
+  std::string path = givenPath;
   // The type is known before anything is opened: opening a device or a
   // named pipe can do things of its own, such as waking a waiting writer.
   struct stat checked {};
@@ -132,9 +128,8 @@ FileRead readNamedFile(std::string_view typedName, std::size_t maxBytes) {
       return notOpened(ENOENT);
     }
     if (matches.size() > 1) {
-      result.problem = messageNaming("More than one file is named ", typedName,
-                                     " apart from letter case: nothing read");
-      return result;
+      return refuse(FileRead::Failure::Ambiguous,
+                    "more than one file has this name apart from letter case");
     }
     path = parts.prefix + matches.front();
     if (::stat(path.c_str(), &checked) != 0) {
@@ -142,8 +137,7 @@ FileRead readNamedFile(std::string_view typedName, std::size_t maxBytes) {
     }
   }
   if (const char* problem = typeProblem(checked)) {
-    result.problem = couldNotRead(typedName, problem);
-    return result;
+    return refuse(FileRead::Failure::Other, problem);
   }
   // Checked again on the open file, which may not be the one just checked.
   const Descriptor file(::open(path.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
@@ -152,16 +146,13 @@ FileRead readNamedFile(std::string_view typedName, std::size_t maxBytes) {
   }
   struct stat opened {};
   if (::fstat(file.get(), &opened) != 0) {
-    result.problem = couldNotRead(typedName, reasonOf(errno));
-    return result;
+    return refuse(FileRead::Failure::Other, reasonOf(errno));
   }
   if (const char* problem = typeProblem(opened)) {
-    result.problem = couldNotRead(typedName, problem);
-    return result;
+    return refuse(FileRead::Failure::Other, problem);
   }
   if (!sameFile(opened, checked)) {
-    result.problem = couldNotRead(typedName, reasonOf(EAGAIN));
-    return result;
+    return refuse(FileRead::Failure::Other, reasonOf(EAGAIN));
   }
   // Regular files never block; reading on in blocking mode keeps it simple.
   const int flags = ::fcntl(file.get(), F_GETFL);
@@ -170,11 +161,56 @@ FileRead readNamedFile(std::string_view typedName, std::size_t maxBytes) {
   }
   std::string bytes;
   if (const int error = readToEnd(file.get(), bytes, maxBytes); error != 0) {
-    result.problem = couldNotRead(typedName, error == EFBIG ? "it is too large" : reasonOf(error));
-    return result;
+    return refuse(FileRead::Failure::Other, error == EFBIG ? "it is too large" : reasonOf(error));
   }
   result.bytes = std::move(bytes);
   return result;
+}
+
+FileRead readNamedFile(std::string_view typedName, std::size_t maxBytes) {
+  FileRead result;
+  if (typedName.empty()) {
+    result.failure = FileRead::Failure::Other;
+    result.problem = "No file name given: nothing read";
+    return result;
+  }
+  const std::string path = cp437ToUtf8(typedName);
+  if (path.find('\0') != std::string::npos) {
+    result.failure = FileRead::Failure::Other;
+    result.problem = couldNotRead(typedName, "not a usable file name");
+    return result;
+  }
+  result = readFileAtPath(path, maxBytes);
+  switch (result.failure) {
+    case FileRead::Failure::None:
+      break;
+    case FileRead::Failure::Missing:
+      result.problem = notFound(typedName);
+      break;
+    case FileRead::Failure::Ambiguous:
+      result.problem = messageNaming("More than one file is named ", typedName,
+                                     " apart from letter case: nothing read");
+      break;
+    case FileRead::Failure::Other:
+      result.problem = couldNotRead(typedName, result.problem);
+      break;
+  }
+  return result;
+}
+
+std::string writeWholeFile(const std::string& path, std::string_view bytes) {
+  const SaveOutcome outcome = saveFileSafely(path, bytes);
+  switch (outcome.kind) {
+    case SaveOutcome::Kind::Saved:
+      return {};
+    case SaveOutcome::Kind::IsDirectory:
+      return "it is a directory";
+    case SaveOutcome::Kind::NotRegularFile:
+      return "it is not a regular file";
+    case SaveOutcome::Kind::Failed:
+      break;
+  }
+  return reasonOf(outcome.error);
 }
 
 std::string saveNamedFile(std::string_view typedName, std::string_view bytes) {
@@ -185,16 +221,10 @@ std::string saveNamedFile(std::string_view typedName, std::string_view bytes) {
   if (path.find('\0') != std::string::npos) {
     return couldNotSave(typedName, "not a usable file name");
   }
-  const SaveOutcome outcome = saveFileSafely(path, bytes);
-  switch (outcome.kind) {
-    case SaveOutcome::Kind::Saved:
-      return {};
-    case SaveOutcome::Kind::IsDirectory:
-      return couldNotSave(typedName, "it is a directory");
-    case SaveOutcome::Kind::NotRegularFile:
-      return couldNotSave(typedName, "it is not a regular file");
-    case SaveOutcome::Kind::Failed:
-      break;
+  if (const std::string reason = writeWholeFile(path, bytes); !reason.empty()) {
+    return couldNotSave(typedName, reason);
   }
-  return couldNotSave(typedName, reasonOf(outcome.error));
+  return {};
 }
+
+std::string reasonOfError(int error) { return reasonOf(error); }

@@ -18,10 +18,17 @@
 std::vector<std::string> listElementFiles();
 
 struct FileRead {
+  enum class Failure { None, Missing, Ambiguous, Other };
   std::string bytes;
   std::string problem;  // empty when the file was read
+  Failure failure = Failure::None;
   bool ok() const { return problem.empty(); }
 };
+
+// Reads a whole file by its path as the system takes it (bytes, no code
+// page conversion), found as readNamedFile finds it. `problem` is the
+// reason alone, as the end of a sentence ("it is a directory").
+FileRead readFileAtPath(const std::string& path, std::size_t maxBytes);
 
 // Reads a whole file by its typed name. When no file has exactly that name,
 // the one file in the same directory whose name differs only in letter case
@@ -37,3 +44,10 @@ FileRead readNamedFile(std::string_view typedName, std::size_t maxBytes);
 // is a symbolic link has the file it points to replaced, where the kernel
 // would follow the link. Returns the problem, empty when the file was saved.
 std::string saveNamedFile(std::string_view typedName, std::string_view bytes);
+
+// The same by a path as the system takes it: the reason alone ("it is a
+// directory", the system's words), empty when the file was written.
+std::string writeWholeFile(const std::string& path, std::string_view bytes);
+
+// The system's words for an error number, as the end of a sentence.
+std::string reasonOfError(int error);

@@ -14,10 +14,6 @@ namespace {
 constexpr int kMessageRow = 22;
 constexpr int kCommandRow = 23;
 
-// An element file is a few hundred bytes; anything far larger is not one,
-// and reading it whole would only stall the program.
-constexpr std::size_t kMaxElementFileBytes = 1U << 20U;
-
 // Reads the named element file into the design. The design changes only
 // when the whole file is a usable design; otherwise it stays exactly as it
 // was and the one line that says why comes back.

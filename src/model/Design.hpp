@@ -11,6 +11,9 @@
 inline constexpr int kSlots = 21;
 inline constexpr int kMaxSections = 15;  // MaxSections
 
+// Pounds per cubic inch: every design is aluminium tube.
+inline constexpr Single kAluminiumDensity = 0.098F;
+
 enum class EditMode { None, Insert, Change };
 
 struct TubeSection {
