@@ -24,7 +24,8 @@ constexpr std::size_t kWriteChunk = 32 * 1024;
 
 constexpr const char* kNoServer = "The print server cannot be reached";
 constexpr const char* kNoAnswer = "The print server did not answer";
-constexpr const char* kNoDefault = "No default printer";
+// The one place a user without a printer learns there is another way.
+constexpr const char* kNoDefault = "No default printer (try --print-to DIR)";
 constexpr const char* kDefaultTitle = "Tubalyzer";
 
 // Writing to a server that has hung up raises SIGPIPE, whose default action

@@ -3,7 +3,7 @@
 # the load table through a private CUPS daemon into a PDF; the PDF must hold
 # every line of the report in Courier at 12 characters per inch, one page,
 # one job per print command. Without a default printer the command line
-# comes back at once and row 22 says why.
+# comes back at once and row 22 says why, pointing to --print-to.
 #
 # usage: cups_reports.sh PRINT_SCRIPT_PROGRAM LOG_FOLDER
 set -euo pipefail
@@ -110,7 +110,7 @@ lpstat -d 2>&1 | grep -qi 'no system default' || fail "a default is left: $(lpst
 started=$(date +%s%N)
 message=$(printf '%s' "n${options_c}${sections}p" | "$program")
 elapsed_ms=$((($(date +%s%N) - started) / 1000000))
-[ "$message" = "No default printer: the load table was not printed." ] ||
+[ "$message" = "No default printer (try --print-to DIR): the load table was not printed." ] ||
   fail "no default printer: row 22 shows '$message'"
 [ "$elapsed_ms" -lt 5000 ] || fail "no default printer: took $elapsed_ms ms"
 

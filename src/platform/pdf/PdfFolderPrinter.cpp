@@ -1,0 +1,71 @@
+#include "platform/pdf/PdfFolderPrinter.hpp"
+
+#include <unistd.h>
+
+#include <cstddef>
+
+#include "files/NewFile.hpp"
+#include "platform/pdf/PdfPages.hpp"
+
+namespace {
+
+constexpr std::size_t kLongestName = 100;
+constexpr std::size_t kRowWidth = 79;
+constexpr std::string_view kPrintedTo = "Printed to ";
+
+bool keptInName(char ch) {
+  return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9') ||
+         ch == '-' || ch == '_';
+}
+
+// A name too long for the row loses its middle, so that both its start
+// (the title) and its end (the number) stay readable.
+std::string fittedName(const std::string& name, std::size_t room) {
+  if (name.size() <= room) {
+    return name;
+  }
+  constexpr std::string_view kCut = "...";
+  const std::size_t kept = room - kCut.size();
+  const std::size_t tail = kept / 2;
+  return name.substr(0, kept - tail) + std::string(kCut) + name.substr(name.size() - tail);
+}
+
+}  // namespace
+
+std::string fileNameOfTitle(std::string_view title) {
+  std::string name;
+  for (const char ch : title.substr(0, kLongestName)) {
+    name.push_back(keptInName(ch) ? ch : '_');
+  }
+  return name.empty() ? std::string("ELEMENT") : name;
+}
+
+std::unique_ptr<PdfFolderPrinter> PdfFolderPrinter::open(const std::string& folder, Paper paper,
+                                                         std::string& problem) {
+  const int fd = openFolderForNewFiles(folder, problem);
+  if (fd < 0) {
+    return nullptr;
+  }
+  return std::unique_ptr<PdfFolderPrinter>(new PdfFolderPrinter(fd, paper));
+}
+
+PdfFolderPrinter::~PdfFolderPrinter() { ::close(folderFd_); }
+
+PrinterOpen PdfFolderPrinter::openDefaultPrinter() const {
+  return PrinterOpen{paperGeometry(paper_), std::string()};
+}
+
+PrintSubmission PdfFolderPrinter::submitPrintJob(const PrintDocument& document) {
+  const PdfFile pdf = renderPdf(document);
+  if (!pdf.error.empty()) {
+    return PrintSubmission{pdf.error, {}};
+  }
+  const std::string stem = fileNameOfTitle(document.title) + "-";
+  const NewFile file = addNewFile(
+      folderFd_, pdf.bytes, [&stem](int number) { return stem + std::to_string(number) + ".pdf"; });
+  if (!file.problem.empty()) {
+    return PrintSubmission{"Print folder: " + file.problem, {}};
+  }
+  return PrintSubmission{
+      {}, std::string(kPrintedTo) + fittedName(file.name, kRowWidth - kPrintedTo.size())};
+}
