@@ -5,6 +5,7 @@
 #include <exception>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/Program.hpp"
@@ -12,8 +13,11 @@
 #include "cli/DocumentsFolder.hpp"
 #include "platform/common/PrinterDelegate.hpp"
 #include "platform/cups/CupsPrinter.hpp"
+#include "platform/pdf/PdfFolderPrinter.hpp"
+#include "platform/pdf/PdfPages.hpp"
 #include "platform/sdl/SdlPlatform.hpp"
 #include "platform/terminal/TerminalPlatform.hpp"
+#include "report/ReportCommand.hpp"
 #include "screen/Platform.hpp"
 
 namespace {
@@ -29,6 +33,19 @@ PrinterDelegate systemPrinter() {
                          [printer](const PrintDocument& document) {
                            return PrintSubmission{printer->submitPrintJob(document), {}};
                          }};
+}
+
+// --print-to: every job a PDF file in the folder, on the paper asked for.
+PrinterDelegate folderPrinter(std::shared_ptr<PdfFolderPrinter> printer) {
+  return PrinterDelegate{
+      [printer] { return printer->openDefaultPrinter(); },
+      [printer](const PrintDocument& document) { return printer->submitPrintJob(document); }};
+}
+
+std::string drawPdf(const PrintDocument& job, std::string& problem) {
+  PdfFile pdf = renderPdf(job);
+  problem = pdf.error;
+  return std::move(pdf.bytes);
 }
 
 void sayProblem(const std::string& line) { std::fprintf(stderr, "tubalyzer: %s\n", line.c_str()); }
@@ -67,8 +84,7 @@ std::unique_ptr<Platform> openEither(const PrinterDelegate& printer) {
   return nullptr;
 }
 
-std::unique_ptr<Platform> openPlatform(FrontEndChoice choice) {
-  const PrinterDelegate printer = systemPrinter();
+std::unique_ptr<Platform> openPlatform(FrontEndChoice choice, const PrinterDelegate& printer) {
   switch (choice) {
     case FrontEndChoice::Window:
       return openWindow(printer);
@@ -88,14 +104,32 @@ int answer(const std::string& text) {
   return written ? 0 : kExitFailure;
 }
 
-int runProgram(const Invocation& invocation) {
+void sayBadUsage(const Invocation& invocation) {
+  std::fprintf(stderr, "%s\n", badUsageLine(invocation).c_str());
+}
+
+int runProgram(Invocation invocation) {
+  PrinterDelegate printer = systemPrinter();
+  if (!invocation.printTo.empty()) {
+    // Checked before anything starts, and before --documents moves us
+    // elsewhere: a relative folder is the one the user meant.
+    std::string problem;
+    std::shared_ptr<PdfFolderPrinter> folder =
+        PdfFolderPrinter::open(invocation.printTo, invocation.paper, problem);
+    if (!folder) {
+      invocation.problem = "--print-to " + invocation.printTo + ": " + problem;
+      sayBadUsage(invocation);
+      return kExitUsage;
+    }
+    printer = folderPrinter(std::move(folder));
+  }
   if (invocation.documents) {
     if (const std::string problem = enterDocumentsFolder(); !problem.empty()) {
       sayProblem(problem);
       return kExitFailure;
     }
   }
-  std::unique_ptr<Platform> platform = openPlatform(invocation.frontEnd);
+  std::unique_ptr<Platform> platform = openPlatform(invocation.frontEnd, printer);
   if (!platform) return kExitFailure;
   try {
     Program program(*platform);
@@ -121,8 +155,15 @@ int main(int argc, char** argv) {
     case Invocation::Action::Version:
       return answer(versionLine() + "\n");
     case Invocation::Action::BadUsage:
-      std::fprintf(stderr, "%s\n", badUsageLine(invocation.problem).c_str());
+      sayBadUsage(invocation);
       return kExitUsage;
+    case Invocation::Action::ReportHelp:
+      return answer(reportUsageText());
+    case Invocation::Action::Report:
+      // A reader of standard output that goes away early ends the report
+      // with status 1, not with a signal.
+      std::signal(SIGPIPE, SIG_IGN);
+      return runReport(invocation.report, drawPdf);
     case Invocation::Action::Run:
       break;
   }

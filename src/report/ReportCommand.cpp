@@ -1,0 +1,154 @@
+#include "report/ReportCommand.hpp"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <optional>
+#include <string_view>
+
+#include "files/ElementFile.hpp"
+#include "files/FileStore.hpp"
+#include "report/ElementReport.hpp"
+#include "report/ReportFormats.hpp"
+#include "screen/PrinterChannel.hpp"
+
+namespace {
+
+constexpr std::string_view kCommand = "report: ";
+
+// The file as an analysed design, or why it is none.
+std::optional<ElementReport> reportOf(const std::string& file, const DesignOptions& options,
+                                      std::string& refusal) {
+  const FileRead read = readFileAtPath(file, kMaxElementFileBytes);
+  if (!read.ok()) {
+    refusal = file + ": " + read.problem;
+    return std::nullopt;
+  }
+  const ElementFileContents contents = readElementFile(read.bytes);
+  if (const std::optional<std::string> problem = elementFileProblem(contents)) {
+    refusal = file + ": not an element file (" + *problem + ")";
+    return std::nullopt;
+  }
+  return analyseElement(file, contents, options);
+}
+
+// Appends one report in the format asked for; the PDF collects the
+// printer's bytes and is drawn once all are in.
+void append(std::string& bytes, const ElementReport& report, ReportFormat format, bool first) {
+  switch (format) {
+    case ReportFormat::Text:
+      bytes += reportText(report);
+      break;
+    case ReportFormat::Csv:
+      if (first) {
+        bytes += csvHeader();
+      }
+      bytes += csvRows(report);
+      break;
+    case ReportFormat::Json:
+      bytes += first ? "[\n" : ",\n";
+      bytes += jsonObject(report);
+      break;
+    case ReportFormat::Pdf:
+      bytes += printedReportBytes(report.design);
+      break;
+  }
+}
+
+void finish(ReportOutput& output, const ReportRequest& request, const PdfWriter& pdf,
+            const std::string& firstTitle) {
+  if (output.reported == 0) {
+    return;
+  }
+  if (request.format == ReportFormat::Json) {
+    output.bytes += "\n]\n";
+  }
+  if (request.format != ReportFormat::Pdf) {
+    return;
+  }
+  PrintDocument job;
+  job.name = kPrintJobName;
+  job.geometry = paperGeometry(request.paper);
+  job.pages = layOutPages(output.bytes, pageGrid(job.geometry));
+  job.title = firstTitle;
+  std::string problem;
+  output.bytes = pdf ? pdf(job, problem) : std::string();
+  if (output.bytes.empty()) {
+    output.failure = problem.empty() ? "no PDF writer" : problem;
+  }
+}
+
+bool writeToStandardOutput(std::string_view bytes, int& error) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(STDOUT_FILENO, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR) {
+        continue;
+      }
+      error = errno;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
+}
+
+void say(const std::string& line) {
+  const std::string text = std::string(kCommand) + line + "\n";
+  std::fputs(text.c_str(), stderr);
+}
+
+}  // namespace
+
+ReportOutput buildReport(const ReportRequest& request, const PdfWriter& pdf) {
+  ReportOutput output;
+  std::string firstTitle;
+  for (const std::string& file : request.files) {
+    std::string refusal;
+    const std::optional<ElementReport> report = reportOf(file, request.options, refusal);
+    if (!report) {
+      output.refusals.push_back(refusal);
+      continue;
+    }
+    if (output.reported == 0) {
+      firstTitle = report->design.element.title;
+    }
+    append(output.bytes, *report, request.format, output.reported == 0);
+    ++output.reported;
+  }
+  finish(output, request, pdf, firstTitle);
+  return output;
+}
+
+int runReport(const ReportRequest& request, const PdfWriter& pdf) {
+  const ReportOutput output = buildReport(request, pdf);
+  for (const std::string& refusal : output.refusals) {
+    say(refusal);
+  }
+  if (output.reported == 0) {
+    return 1;
+  }
+  if (!output.failure.empty()) {
+    say("cannot make the PDF: " + output.failure);
+    return 1;
+  }
+  const int status = output.refusals.empty() ? 0 : 1;
+  if (request.output) {
+    if (const std::string problem = writeWholeFile(*request.output, output.bytes);
+        !problem.empty()) {
+      say("cannot write " + *request.output + ": " + problem);
+      return 1;
+    }
+    return status;
+  }
+  int error = 0;
+  if (!writeToStandardOutput(output.bytes, error)) {
+    // A reader that has gone away wants no more; anything else is news.
+    if (error != EPIPE) {
+      say("cannot write to standard output: " + reasonOfError(error));
+    }
+    return 1;
+  }
+  return status;
+}
