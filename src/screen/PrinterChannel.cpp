@@ -13,15 +13,22 @@ namespace {
 constexpr std::string_view kNoPrinter = "No default printer";
 constexpr std::string_view kNotPrinted = ": the load table was not printed.";
 
+// A text from the platform as screen text: line breaks and other control
+// characters would spoil the screen, so they become blanks.
+std::string withoutControls(std::string_view text) {
+  std::string shown;
+  for (const char ch : text) {
+    const auto code = static_cast<unsigned char>(ch);
+    shown.push_back(code < 32 || code == 127 ? ' ' : ch);
+  }
+  return shown;
+}
+
 // One screen row telling the user why nothing reached the paper. Spooler
 // reasons can be long or hold line breaks; both would spoil the screen. A
 // long reason loses its middle: its end often says what went wrong.
 std::string failureLine(std::string_view reason) {
-  std::string text;
-  for (const char ch : reason) {
-    const auto code = static_cast<unsigned char>(ch);
-    text.push_back(code < 32 || code == 127 ? ' ' : ch);
-  }
+  std::string text = withoutControls(reason);
   while (!text.empty() && (text.back() == ' ' || text.back() == '.')) {
     text.pop_back();
   }
@@ -31,15 +38,9 @@ std::string failureLine(std::string_view reason) {
   return shortenMiddle(text, kMessageWidth - kNotPrinted.size()) + std::string(kNotPrinted);
 }
 
-// A line the platform gives back stays on its screen row: control
-// characters become blanks and it ends at the row's last usable column.
+// A line the platform gives back stays on its screen row.
 std::string noticeLine(std::string_view notice) {
-  std::string text;
-  for (const char ch : notice.substr(0, kMessageWidth)) {
-    const auto code = static_cast<unsigned char>(ch);
-    text.push_back(code < 32 || code == 127 ? ' ' : ch);
-  }
-  return text;
+  return shortenMiddle(withoutControls(notice), kMessageWidth);
 }
 
 }  // namespace

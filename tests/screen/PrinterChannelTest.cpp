@@ -225,7 +225,11 @@ TEST_F(PrinterChannelTest, JobCarriesTheTitleAndTheNoticeComesBackAsOneRow) {
   channel.close();
   ASSERT_EQ(platform.submitted.size(), 1u);
   EXPECT_EQ(platform.submitted[0].title, "TEST 20M");
-  EXPECT_EQ(channel.notice(), "Printed to a" + std::string(79 - 12, 'x'));
+  const std::string& notice = channel.notice();
+  EXPECT_EQ(notice.size(), 79u);
+  EXPECT_EQ(notice.substr(0, 12), "Printed to a") << "the line break became a blank";
+  EXPECT_NE(notice.find("xx...xx"), std::string::npos);
+  EXPECT_EQ(notice.substr(notice.size() - 5), "x.pdf") << "the end of the name stays";
   EXPECT_EQ(channel.failure(), "");
 
   platform.submitError = "jammed";

@@ -6,28 +6,15 @@
 
 #include "files/NewFile.hpp"
 #include "platform/pdf/PdfPages.hpp"
+#include "screen/ShortText.hpp"
 
 namespace {
 
 constexpr std::size_t kLongestName = 100;
-constexpr std::size_t kRowWidth = 79;
-constexpr std::string_view kPrintedTo = "Printed to ";
 
 bool keptInName(char ch) {
   return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9') ||
          ch == '-' || ch == '_';
-}
-
-// A name too long for the row loses its middle, so that both its start
-// (the title) and its end (the number) stay readable.
-std::string fittedName(const std::string& name, std::size_t room) {
-  if (name.size() <= room) {
-    return name;
-  }
-  constexpr std::string_view kCut = "...";
-  const std::size_t kept = room - kCut.size();
-  const std::size_t tail = kept / 2;
-  return name.substr(0, kept - tail) + std::string(kCut) + name.substr(name.size() - tail);
 }
 
 }  // namespace
@@ -66,6 +53,7 @@ PrintSubmission PdfFolderPrinter::submitPrintJob(const PrintDocument& document) 
   if (!file.problem.empty()) {
     return PrintSubmission{"Print folder: " + file.problem, {}};
   }
-  return PrintSubmission{
-      {}, std::string(kPrintedTo) + fittedName(file.name, kRowWidth - kPrintedTo.size())};
+  // A long name loses its middle: its start (the title) and its end (the
+  // number) say which file it is.
+  return PrintSubmission{{}, messageNaming("Printed to ", file.name, "")};
 }
