@@ -2,12 +2,18 @@
 // number texts, and a whole View Analysis screen of fifteen sections (which
 // runs fifteen passes and draws the profile).
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <string>
 
 #include "analysis/LoadAnalysis.hpp"
 #include "app/Program.hpp"
+#include "files/ElementFile.hpp"
+#include "files/FileStore.hpp"
 #include "platform/headless/HeadlessPlatform.hpp"
+#include "report/ElementReport.hpp"
+#include "report/ReportFormats.hpp"
+#include "report/ReportOptions.hpp"
 #include "screen/NumberPattern.hpp"
 #include "screen/NumberText.hpp"
 
@@ -86,6 +92,52 @@ void viewAnalysisScreen(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * 20);
 }
 BENCHMARK(viewAnalysisScreen)->Unit(benchmark::kMillisecond);
+
+// The element-file reader alone, on the bytes of a fifteen-section file:
+// the yardstick for `tubalyzer report` (bench/report.sh), which adds the
+// file system, the analysis and the formatting.
+void elementFileReader(benchmark::State& state) {
+  const std::string bytes = writeElementFile(fifteenSections().element);
+  for (auto _ : state) {
+    ElementFileContents contents = readElementFile(bytes);
+    benchmark::DoNotOptimize(contents);
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(elementFileReader);
+
+// The same file read from the disk (the page cache, in practice) first.
+void elementFileFromDisk(benchmark::State& state) {
+  char path[] = "/tmp/tubalyzer-bench-XXXXXX";
+  const int fd = ::mkstemp(path);
+  if (fd < 0 || !writeWholeFile(path, writeElementFile(fifteenSections().element)).empty()) {
+    state.SkipWithError("no temporary file");
+    return;
+  }
+  for (auto _ : state) {
+    const FileRead file = readFileAtPath(path, kMaxElementFileBytes);
+    ElementFileContents contents = readElementFile(file.bytes);
+    benchmark::DoNotOptimize(contents);
+  }
+  ::close(fd);
+  ::unlink(path);
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(elementFileFromDisk);
+
+// What `report --format json` adds per file once it is read: one pass and
+// the JSON object.
+void reportJsonOfOneFile(benchmark::State& state) {
+  const ElementFileContents contents =
+      readElementFile(writeElementFile(fifteenSections().element));
+  const DesignOptions options = chooseOptions({}).options;
+  for (auto _ : state) {
+    std::string json = jsonObject(analyseElement("FIFTEEN.ELE", contents, options));
+    benchmark::DoNotOptimize(json);
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(reportJsonOfOneFile);
 
 }  // namespace
 
