@@ -30,28 +30,13 @@ Invocation badUsage(Invocation invocation, std::string problem) {
   return invocation;
 }
 
-bool sameIgnoringCase(std::string_view left, std::string_view right) {
-  if (left.size() != right.size()) {
-    return false;
-  }
-  for (std::size_t i = 0; i < left.size(); ++i) {
-    const auto lower = [](char ch) {
-      return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
-    };
-    if (lower(left[i]) != lower(right[i])) {
-      return false;
-    }
-  }
-  return true;
-}
-
 // The paper named by --paper; empty with `problem` set for any other word.
 std::optional<Paper> paperNamed(const SplitArguments& split, std::string& problem) {
   const std::string name = split.last("--paper").value_or("letter");
-  if (sameIgnoringCase(name, "letter")) {
+  if (sameWordIgnoringCase(name, "letter")) {
     return Paper::Letter;
   }
-  if (sameIgnoringCase(name, "a4")) {
+  if (sameWordIgnoringCase(name, "a4")) {
     return Paper::A4;
   }
   problem = "--paper is letter or a4, not '" + name + "'";
@@ -66,7 +51,7 @@ std::optional<ReportFormat> formatNamed(const std::string& name) {
       {"pdf", ReportFormat::Pdf},
   }};
   for (const auto& [word, format] : kFormats) {
-    if (sameIgnoringCase(name, word)) {
+    if (sameWordIgnoringCase(name, word)) {
       return format;
     }
   }

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "files/FileStore.hpp"
+#include "files/PosixFile.hpp"
 
 namespace {
 
@@ -17,34 +18,10 @@ namespace {
 // would only keep the user waiting.
 constexpr int kMostNames = 100000;
 
-// Closes a descriptor when it goes out of scope.
-class OpenFile {
- public:
-  explicit OpenFile(int fd) : fd_(fd) {}
-  OpenFile(const OpenFile&) = delete;
-  OpenFile& operator=(const OpenFile&) = delete;
-  ~OpenFile() {
-    if (fd_ >= 0) {
-      ::close(fd_);
-    }
-  }
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
-
 // Writes everything and waits until it is on the disk; 0 or the error.
 int writeToDisk(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-    if (written < 0) {
-      if (errno == EINTR) {
-        continue;
-      }
-      return errno;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(written));
+  if (const int error = writeAllTo(fd, bytes); error != 0) {
+    return error;
   }
   return ::fsync(fd) == 0 ? 0 : errno;
 }
@@ -78,11 +55,11 @@ NewFile claimFirstFree(int folderFd, const std::function<std::string(int)>& name
 // fails when the name exists.
 NewFile addUnnamed(int folderFd, int fd, std::string_view bytes,
                    const std::function<std::string(int)>& nameFor) {
-  const OpenFile file(fd);
+  const Descriptor file(fd);
   if (const int error = writeToDisk(file.get(), bytes); error != 0) {
     return failed(error);
   }
-  const std::string self = "/proc/self/fd/" + std::to_string(file.get());
+  const std::string self = descriptorPath(file.get());
   return claimFirstFree(folderFd, nameFor, [&](const std::string& name) {
     return ::linkat(AT_FDCWD, self.c_str(), folderFd, name.c_str(), AT_SYMLINK_FOLLOW) == 0 ? 0
                                                                                             : errno;
@@ -108,7 +85,7 @@ NewFile addThroughTemporary(int folderFd, std::string_view bytes,
   }
   int error = 0;
   {
-    const OpenFile file(fd);
+    const Descriptor file(fd);
     error = writeToDisk(file.get(), bytes);
   }
   NewFile result = failed(error);

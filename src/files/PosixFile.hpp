@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <utility>
 
 // A path cut into the directory part with its final "/" ("" for the current
@@ -85,4 +86,20 @@ inline int readToEnd(int fd, std::string& bytes, std::size_t maxBytes) {
       return EFBIG;
     }
   }
+}
+
+// Writes all of `bytes` where the descriptor stands, however many writes it
+// takes (a pipe or a terminal takes them in parts). Returns 0 or the error.
+inline int writeAllTo(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR) {
+        continue;
+      }
+      return errno;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return 0;
 }

@@ -9,6 +9,7 @@
 
 #include "files/ElementFile.hpp"
 #include "files/FileStore.hpp"
+#include "files/PosixFile.hpp"
 #include "report/ElementReport.hpp"
 #include "report/ReportFormats.hpp"
 #include "screen/PrinterChannel.hpp"
@@ -87,21 +88,6 @@ void finish(ReportOutput& output, std::vector<std::string>& pieces, const Report
   }
 }
 
-bool writeToStandardOutput(std::string_view bytes, int& error) {
-  while (!bytes.empty()) {
-    const ssize_t written = ::write(STDOUT_FILENO, bytes.data(), bytes.size());
-    if (written < 0) {
-      if (errno == EINTR) {
-        continue;
-      }
-      error = errno;
-      return false;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return true;
-}
-
 void say(const std::string& line) {
   const std::string text = std::string(kCommand) + line + "\n";
   std::fputs(text.c_str(), stderr);
@@ -152,8 +138,7 @@ int runReport(const ReportRequest& request, const PdfWriter& pdf) {
     }
     return status;
   }
-  int error = 0;
-  if (!writeToStandardOutput(output.bytes, error)) {
+  if (const int error = writeAllTo(STDOUT_FILENO, output.bytes); error != 0) {
     // A reader that has gone away wants no more; anything else is news.
     if (error != EPIPE) {
       say("cannot write to standard output: " + reasonOfError(error));

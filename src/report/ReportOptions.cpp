@@ -1,5 +1,6 @@
 #include "report/ReportOptions.hpp"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -7,20 +8,6 @@
 #include "screen/Items.hpp"
 
 namespace {
-
-char lowered(char ch) { return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch; }
-
-bool sameIgnoringCase(std::string_view left, std::string_view right) {
-  if (left.size() != right.size()) {
-    return false;
-  }
-  for (std::size_t i = 0; i < left.size(); ++i) {
-    if (lowered(left[i]) != lowered(right[i])) {
-      return false;
-    }
-  }
-  return true;
-}
 
 // The text before the first ":" and the text after it; none without one.
 std::optional<std::pair<std::string_view, std::string_view>> splitAtColon(std::string_view text) {
@@ -38,7 +25,7 @@ Single itemNumber(std::string_view typed) { return ItemScanner(std::string(typed
 std::optional<std::string_view> iceKey(std::string_view kind) {
   constexpr std::array<std::string_view, 3> kKinds = {"hoarfrost", "rime", "glaze"};
   for (const std::string_view name : kKinds) {
-    if (sameIgnoringCase(kind, name) || sameIgnoringCase(kind, name.substr(0, 1))) {
+    if (sameWordIgnoringCase(kind, name) || sameWordIgnoringCase(kind, name.substr(0, 1))) {
       return name.substr(0, 1);
     }
   }
@@ -64,12 +51,12 @@ std::string readIceAnswer(std::string_view answer, DesignOptions& options) {
 }
 
 std::string readStandardAnswer(std::string_view answer, DesignOptions& options) {
-  if (sameIgnoringCase(answer, "C")) {
+  if (sameWordIgnoringCase(answer, "C")) {
     chooseEia222c(options);
     return {};
   }
   const auto parts = splitAtColon(answer);
-  if (!parts || !sameIgnoringCase(parts->first, "E")) {
+  if (!parts || !sameWordIgnoringCase(parts->first, "E")) {
     return "--standard is C or E:HEIGHT, not '" + std::string(answer) + "'";
   }
   const Single heightFt = itemNumber(parts->second);
@@ -81,6 +68,15 @@ std::string readStandardAnswer(std::string_view answer, DesignOptions& options) 
 }
 
 }  // namespace
+
+bool sameWordIgnoringCase(std::string_view typed, std::string_view word) {
+  const auto lowered = [](char ch) {
+    return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
+  };
+  return typed.size() == word.size() &&
+         std::equal(typed.begin(), typed.end(), word.begin(),
+                    [&](char left, char right) { return lowered(left) == lowered(right); });
+}
 
 ChosenOptions chooseOptions(const OptionAnswers& answers) {
   ChosenOptions chosen;

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "model/Design.hpp"
 
@@ -26,3 +27,7 @@ struct ChosenOptions {
 };
 
 ChosenOptions chooseOptions(const OptionAnswers& answers);
+
+// Whether a word typed on the command line is `word`, in either case
+// (ASCII letters).
+bool sameWordIgnoringCase(std::string_view typed, std::string_view word);
