@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "platform/sdl/Palette.hpp"
+#include "platform/common/Palette.hpp"
 #include "platform/sdl/Tone.hpp"
 
 namespace {
@@ -23,6 +23,11 @@ TEST(Palette, FramesConvertPixelForPixel) {
   palette::toArgb(indices, argb);
   EXPECT_EQ(argb, (std::array<std::uint32_t, 5>{0xFF5555FF, 0xFFFFFFFF, 0xFFAA0000, 0xFF5555FF,
                                                 0xFF0000AA}));
+  std::array<std::uint8_t, 20> rgba{};
+  palette::toRgbaBytes(indices, rgba);
+  EXPECT_EQ(rgba, (std::array<std::uint8_t, 20>{0x55, 0x55, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                                                0xFF, 0xAA, 0x00, 0x00, 0xFF, 0x55, 0x55,
+                                                0xFF, 0xFF, 0x00, 0x00, 0xAA, 0xFF}));
 }
 
 TEST(Tone, IsAThousandHertzForAQuarterSecond) {

@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "app/Program.hpp"
+#include "platform/common/Palette.hpp"
 #include "platform/headless/HeadlessPlatform.hpp"
-#include "platform/sdl/Palette.hpp"
 #include "screen/TextScreen.hpp"
 
 namespace {

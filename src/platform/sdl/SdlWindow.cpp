@@ -5,8 +5,8 @@
 
 #include "platform/common/Cp437.hpp"
 #include "platform/common/KeyWaitDeadline.hpp"
+#include "platform/common/Palette.hpp"
 #include "platform/sdl/LateWakeUps.hpp"
-#include "platform/sdl/Palette.hpp"
 #include "platform/sdl/QuietStderr.hpp"
 #include "platform/sdl/SdlKeys.hpp"
 #include "platform/sdl/Tone.hpp"

@@ -12,7 +12,7 @@
 #include "KeyNames.hpp"
 #include "platform/common/Cp437.hpp"
 #include "platform/headless/Session.hpp"
-#include "platform/sdl/Palette.hpp"
+#include "platform/common/Palette.hpp"
 #include "platform/terminal/TermGrid.hpp"
 #include "screen/TextScreen.hpp"
 

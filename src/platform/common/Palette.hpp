@@ -13,4 +13,8 @@ std::uint32_t argb(std::uint8_t index);  // indices above 15 wrap, as on the car
 // long as `indices`.
 void toArgb(std::span<const std::uint8_t> indices, std::span<std::uint32_t> out);
 
+// The same frame as bytes R, G, B, A per pixel, the order of a browser's
+// ImageData; `out` must be four times as long as `indices`.
+void toRgbaBytes(std::span<const std::uint8_t> indices, std::span<std::uint8_t> out);
+
 }  // namespace palette

@@ -1,4 +1,4 @@
-#include "platform/sdl/Palette.hpp"
+#include "platform/common/Palette.hpp"
 
 #include <array>
 #include <cstddef>
@@ -18,6 +18,17 @@ std::uint32_t argb(std::uint8_t index) { return kColours[index & 15u]; }
 void toArgb(std::span<const std::uint8_t> indices, std::span<std::uint32_t> out) {
   const std::size_t n = indices.size() < out.size() ? indices.size() : out.size();
   for (std::size_t i = 0; i < n; ++i) out[i] = kColours[indices[i] & 15u];
+}
+
+void toRgbaBytes(std::span<const std::uint8_t> indices, std::span<std::uint8_t> out) {
+  const std::size_t n = indices.size() < out.size() / 4 ? indices.size() : out.size() / 4;
+  for (std::size_t i = 0; i < n; ++i) {
+    const std::uint32_t colour = kColours[indices[i] & 15u];
+    out[4 * i] = static_cast<std::uint8_t>(colour >> 16);
+    out[4 * i + 1] = static_cast<std::uint8_t>(colour >> 8);
+    out[4 * i + 2] = static_cast<std::uint8_t>(colour);
+    out[4 * i + 3] = static_cast<std::uint8_t>(colour >> 24);
+  }
 }
 
 }  // namespace palette
