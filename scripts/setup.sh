@@ -25,8 +25,8 @@ test_packages=(
   # with lintian, desktop-file-validate and appstreamcli.
   dpkg-dev file lintian desktop-file-utils appstream
 )
-# The browser build's tools: none yet.
-web_packages=()
+# The browser build (scripts/build-web.sh) and its checks in Chromium.
+web_packages=(emscripten node-acorn chromium python3-websocket)
 
 [ $# -gt 0 ] || set -- run
 packages=()

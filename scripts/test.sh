@@ -3,7 +3,8 @@
 # built without any front-end (and checked for platform symbols), a plain
 # build as a newcomer makes it, the Debian package built and checked, the
 # whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer,
-# then a short run of every fuzz target. Each stage says how long it took.
+# the browser build against the full build's headless frames, then a short
+# run of every fuzz target. Each stage says how long it took.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh run test web
@@ -50,6 +51,10 @@ cmake --preset asan
 cmake --build --preset asan -j "$jobs"
 LSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0" \
   run_ctest --preset asan -j "$jobs"
+
+stage "browser build, checked in headless Chromium"
+scripts/build-web.sh
+run_ctest --preset web
 
 stage "fuzzing, a short run of every target"
 scripts/fuzz.sh 8
