@@ -20,6 +20,7 @@ usage: browser_checks.py --build WEB_BUILD --chromium CHROMIUM
 """
 
 import argparse
+import base64
 import json
 import os
 import re
@@ -122,7 +123,33 @@ def check_screens(browser, page, site, expected, designs):
     step('', 'title screen')
     step('n', 'main menu with its picture')
     step('h', 'help page')
+    # Delete at the end of the line beeps: 1000 Hz for a quarter second.
+    page.evaluate("window.tones = []; const make = AudioContext.prototype.createOscillator;"
+                  " AudioContext.prototype.createOscillator = function () {"
+                  " const o = make.call(this), stop = o.stop.bind(o);"
+                  " o.stop = t => { tones.push([o.type, o.frequency.value,"
+                  " Math.round((t - this.currentTime) * 1000)]); stop(t); }; return o; };")
+    page.key('Delete', 'Delete')
+    script += '{Delete}'
+    idle(page)
+    check(page.evaluate('tones') == [['square', 1000, 250]],
+          'the beep is a 1000 Hz tone of 0.250 s: %s' % page.evaluate('tones'))
     step('\r', 'main menu again')
+
+    # The largest whole scale that fits beside the panel, else above it.
+    for width, height, scale, narrow in ((1600, 900, 2, False), (1000, 900, 1, False),
+                                         (700, 900, 1, True)):
+        page.call('Emulation.setDeviceMetricsOverride', width=width, height=height,
+                  deviceScaleFactor=1, mobile=False)
+        page.evaluate("new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r)))")
+        shown = page.evaluate("(() => { const c = getComputedStyle("
+                              "document.getElementById('screen')); return [c.width, c.height,"
+                              " c.imageRendering, document.getElementById('app')"
+                              ".classList.contains('narrow')]; })()")
+        check(shown == ['%dpx' % (640 * scale), '%dpx' % (350 * scale), 'pixelated', narrow],
+              'a %dx%d window shows the screen %d times %s: %s' % (
+                  width, height, scale, 'above the panel' if narrow else 'beside it', shown))
+    page.call('Emulation.clearDeviceMetricsOverride')
     for number, record in enumerate(designs, 1):
         name = 'design %d' % record['id']
         step('o' + options_keys(record), name + ': options summary')
@@ -254,9 +281,10 @@ def check_files(page, site, expected, design, scratch):
     document = page.call('DOM.getDocument')['root']['nodeId']
     picker = page.call('DOM.querySelector', nodeId=document, selector='#file-input')['nodeId']
     for _ in range(2):
+        written = page.evaluate('tubalyzer.state.writeBacks')
         page.call('DOM.setFileInputFiles', nodeId=picker, files=[junk])
-        page.wait_for("tubalyzer.state.writeBacks >= %d" % (page.evaluate(
-            'tubalyzer.state.writeBacks') + 1), what='the import to be written back')
+        page.wait_for("tubalyzer.state.writeBacks > %d" % written,
+                      what='the import to be written back')
     check(page.dialogs[1:] == ['Replace NOTES.ELE with the chosen file?'],
           'importing over a file asks first: %s' % page.dialogs[1:])
     listed = page.evaluate("[...document.querySelectorAll('#files li span')]"
@@ -284,13 +312,14 @@ def report_pages(report):
     return pages
 
 
-def check_print(page, site, design):
+def check_print(page, site, design, scratch):
     start(page, site)
     page.type('n' + 'o' + options_keys(design) + '\r' + 'e' + entry_keys(design))
     idle(page)
+    page.evaluate("window.printed = 0; window.print = () => { printed++; };")
     page.type('p')
     idle(page)
-    page.wait_for('tubalyzer.state.prints === 1', what='the print view')
+    page.wait_for('printed === 1', what='the print dialog')
     shown = page.evaluate("[...document.querySelectorAll('#print-view .page')]"
                           ".map(p => p.textContent.split('\\n'))")
     want = report_pages(design['printed_report'])
@@ -301,6 +330,21 @@ def check_print(page, site, design):
           'the print view\'s page is Letter with quarter-inch margins')
     check(page.evaluate("getComputedStyle(document.getElementById('print-view')).display")
           == 'none', 'the print view is not on the screen')
+    pdf = os.path.join(scratch, 'view.pdf')
+    with open(pdf, 'wb') as f:
+        f.write(base64.b64decode(page.call('Page.printToPDF', preferCSSPageSize=True)['data']))
+    info = subprocess.run(['pdfinfo', pdf], capture_output=True, text=True).stdout
+    check(re.search(r'Pages:\s+%d\n' % len(want), info) and '612 x 792 pts' in info,
+          'printed, the view makes %d Letter page(s)' % len(want))
+
+    page.evaluate("document.getElementById('paper').value = 'a4';"
+                  " document.getElementById('paper').dispatchEvent(new Event('change'))")
+    page.type('p')
+    idle(page)
+    page.wait_for('printed === 2', what='the second print dialog')
+    check('size: 595.2756pt 841.8898pt; margin: 18pt' in
+          page.evaluate("document.getElementById('page-size').textContent"),
+          'with A4 chosen, the print view\'s page is A4')
 
 
 def main():
@@ -325,7 +369,7 @@ def main():
             check_screens(browser, page, base + 'site/', expected, designs)
             check_keys(page, base + 'checks/')
             check_files(page, base + 'site/', expected, designs[1], scratch)
-            check_print(page, base + 'site/', designs[2])
+            check_print(page, base + 'site/', designs[2], scratch)
         finally:
             browser.close()
     if failures:
