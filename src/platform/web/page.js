@@ -32,7 +32,8 @@ Module['tubalyzer'] = (function () {
   var audio = null;
   var beepsPlaying = 0;
   var folder = null;
-  var folderReady = Promise.resolve();
+  var folderReady = Promise.resolve();  // null: opened, not yet read
+  var folderLoaded = false;
   var lastWritten = null;   // the folder as last written back
   var writing = Promise.resolve();
   var downloadLinks = [];
@@ -99,7 +100,7 @@ Module['tubalyzer'] = (function () {
   }
 
   async function waitForInput(timeoutMs) {
-    await folderReady;
+    await (folderReady || loadFolder());
     writeBackIfChanged();
     await new Promise(function (resolve) {
       var timer = null;
@@ -170,13 +171,21 @@ Module['tubalyzer'] = (function () {
     }).join('\n');
   }
 
+  // The files are read from the browser's storage at the first key wait:
+  // nothing reads them before a key, and the title is on the screen sooner.
   function openFolder(path) {
     folder = path;
     FS.mkdir(folder);
     FS.mount(IDBFS, {}, folder);
     FS.chdir(folder);
+    folderReady = null;
+  }
+
+  function loadFolder() {
     folderReady = new Promise(function (resolve) {
       FS.syncfs(true, function (error) {
+        // Unread, the stored folder must not be written over with an empty one.
+        folderLoaded = !error;
         if (error) note('The files kept in this browser could not be read: ' + error + '.');
         lastWritten = folderState();
         listFiles();
@@ -184,10 +193,11 @@ Module['tubalyzer'] = (function () {
       });
     });
     keepStorage();
+    return folderReady;
   }
 
   function writeBackIfChanged() {
-    if (folder === null) return;
+    if (!folderLoaded) return;  // an unread folder would wipe the stored one
     var now = folderState();
     if (now === lastWritten) return;
     lastWritten = now;
@@ -259,7 +269,7 @@ Module['tubalyzer'] = (function () {
   // recall to say, as it does for any file.
   async function importFiles(files) {
     if (!state.running) return;
-    await folderReady;
+    await (folderReady || loadFolder());
     for (var i = 0; i < files.length; i++) {
       var file = files[i];
       if (!usableName(file.name)) {
@@ -323,17 +333,18 @@ Module['tubalyzer'] = (function () {
 
   // --- one tab, start and end -----------------------------------------
 
+  // Asked for as the page loads, while the program is still on its way:
+  // held until the program ends or the page goes.
+  var tabGranted = !navigator.locks ? Promise.resolve(true) : new Promise(function (resolve) {
+    navigator.locks.request(LOCK_NAME, { ifAvailable: true }, function (lock) {
+      resolve(lock !== null);
+      if (lock === null) return undefined;
+      return new Promise(function (release) { releaseTab = release; });
+    });
+  });
+
   async function acquireTab() {
-    var granted = true;
-    if (navigator.locks) {
-      granted = await new Promise(function (resolve) {
-        navigator.locks.request(LOCK_NAME, { ifAvailable: true }, function (lock) {
-          resolve(lock !== null);
-          if (lock === null) return undefined;
-          return new Promise(function (release) { releaseTab = release; });
-        });
-      });
-    }
+    var granted = await tabGranted;
     if (!granted) {
       say('status', 'Tubalyzer is already open in another tab.');
       setPanel(false);
