@@ -8,9 +8,21 @@
 
 namespace {
 
+// "F1" to "F12"; the key names run in the same order as the keys.
+std::optional<InputKey> functionKey(std::string_view key) {
+  if (key.size() < 2 || key.size() > 3 || key[0] != 'F' || key[1] == '0') return std::nullopt;
+  int number = 0;
+  for (const char digit : key.substr(1)) {
+    if (digit < '0' || digit > '9') return std::nullopt;
+    number = number * 10 + (digit - '0');
+  }
+  if (number > 12) return std::nullopt;
+  return InputKey::named(static_cast<SpecialKey>(static_cast<int>(SpecialKey::F1) + number - 1));
+}
+
 std::optional<InputKey> namedKey(std::string_view key) {
   // Older browsers' names ("Up", "Esc", "Del") next to today's.
-  static const std::array<std::pair<std::string_view, InputKey>, 32> kNames{{
+  static const std::array<std::pair<std::string_view, InputKey>, 20> kNames{{
       {"Enter", InputKey::character(13)},
       {"Backspace", InputKey::character(8)},
       {"Tab", InputKey::character(9)},
@@ -31,23 +43,11 @@ std::optional<InputKey> namedKey(std::string_view key) {
       {"Insert", InputKey::named(SpecialKey::Insert)},
       {"Delete", InputKey::named(SpecialKey::Delete)},
       {"Del", InputKey::named(SpecialKey::Delete)},
-      {"F1", InputKey::named(SpecialKey::F1)},
-      {"F2", InputKey::named(SpecialKey::F2)},
-      {"F3", InputKey::named(SpecialKey::F3)},
-      {"F4", InputKey::named(SpecialKey::F4)},
-      {"F5", InputKey::named(SpecialKey::F5)},
-      {"F6", InputKey::named(SpecialKey::F6)},
-      {"F7", InputKey::named(SpecialKey::F7)},
-      {"F8", InputKey::named(SpecialKey::F8)},
-      {"F9", InputKey::named(SpecialKey::F9)},
-      {"F10", InputKey::named(SpecialKey::F10)},
-      {"F11", InputKey::named(SpecialKey::F11)},
-      {"F12", InputKey::named(SpecialKey::F12)},
   }};
   for (const auto& [name, value] : kNames) {
     if (name == key) return value;
   }
-  return std::nullopt;
+  return functionKey(key);
 }
 
 bool isLatinLetter(std::string_view key) {
