@@ -1,6 +1,7 @@
 #include "platform/web/WebPlatform.hpp"
 
 #include <algorithm>
+#include <limits>
 
 #include "platform/common/Cp437.hpp"
 #include "platform/common/Palette.hpp"
@@ -59,8 +60,8 @@ void WebPlatform::present(const TextScreen& screen) {
 
 std::optional<InputKey> WebPlatform::waitKey(std::chrono::milliseconds timeout) {
   if (keys_.empty()) {
-    web::waitForInput(static_cast<int>(
-        std::clamp<std::chrono::milliseconds::rep>(timeout.count(), 0, 24 * 60 * 60 * 1000)));
+    web::waitForInput(static_cast<int>(std::clamp<std::chrono::milliseconds::rep>(
+        timeout.count(), 0, std::numeric_limits<int>::max())));
   }
   if (keys_.empty()) return std::nullopt;
   const InputKey key = keys_.front();

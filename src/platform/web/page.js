@@ -84,7 +84,7 @@ Module['tubalyzer'] = (function () {
   }
 
   function onKeyDown(event) {
-    if (!state.running || event.isComposing) return;
+    if (!state.running || event.isComposing || typeof event.key !== 'string') return;
     if (!keyText) keyText = _malloc(2 * KEY_TEXT_BYTES);
     stringToUTF8(event.key, keyText, KEY_TEXT_BYTES);
     stringToUTF8(event.code, keyText + KEY_TEXT_BYTES, KEY_TEXT_BYTES);
