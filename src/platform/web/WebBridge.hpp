@@ -22,8 +22,8 @@ void openFolder(const std::string& path);
 // Shows a 640 x 350 frame of R, G, B, A bytes.
 void showFrame(const std::uint8_t* rgba, int width, int height);
 
-// Returns once a key was delivered, or after `timeoutMs` (never when
-// negative).
+// Returns once a key was delivered, or after `timeoutMs`; a negative
+// timeout never ends.
 void waitForInput(int timeoutMs);
 
 // A tone of `hz` for `ms`; returns when it has ended.

@@ -1,9 +1,7 @@
 #include "platform/web/WebPlatform.hpp"
 
-#include <algorithm>
-#include <limits>
-
 #include "platform/common/Cp437.hpp"
+#include "platform/common/KeyWaitDeadline.hpp"
 #include "platform/common/Palette.hpp"
 #include "platform/web/BrowserKeys.hpp"
 #include "platform/web/WebBridge.hpp"
@@ -58,11 +56,10 @@ void WebPlatform::present(const TextScreen& screen) {
   shownGeneration_ = screen.generation();
 }
 
-std::optional<InputKey> WebPlatform::waitKey(std::chrono::milliseconds timeout) {
-  if (keys_.empty()) {
-    web::waitForInput(static_cast<int>(std::clamp<std::chrono::milliseconds::rep>(
-        timeout.count(), 0, std::numeric_limits<int>::max())));
-  }
+std::optional<InputKey> WebPlatform::waitKey(std::optional<std::chrono::milliseconds> timeout) {
+  // Suspends until the page delivers a key or the time is up; the browser
+  // has its thread meanwhile, and an idle tab does nothing at all.
+  if (keys_.empty()) web::waitForInput(KeyWaitDeadline(timeout).millisecondsLeft());
   if (keys_.empty()) return std::nullopt;
   const InputKey key = keys_.front();
   keys_.pop_front();

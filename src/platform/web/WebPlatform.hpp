@@ -22,7 +22,7 @@ class WebPlatform final : public Platform {
   WebPlatform& operator=(const WebPlatform&) = delete;
 
   void present(const TextScreen& screen) override;
-  std::optional<InputKey> waitKey(std::chrono::milliseconds timeout) override;
+  std::optional<InputKey> waitKey(std::optional<std::chrono::milliseconds> timeout) override;
   void beep() override;
   PrinterOpen openDefaultPrinter() override;
   std::string submitPrintJob(const PrintDocument& document) override;

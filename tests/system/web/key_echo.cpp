@@ -2,8 +2,8 @@
 // checks: each key delivered to the page goes to /keys.txt as the bytes of
 // its key text in decimal ("97" for a, "0 72" for Up), one line each, as
 // tub_key_echo writes them for the window. Ends at q.
-#include <chrono>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,7 +22,7 @@ int main() {
   std::ofstream out("/keys.txt");
   out << "ready\n" << std::flush;
   for (;;) {
-    const auto key = platform->waitKey(std::chrono::milliseconds(60000));
+    const auto key = platform->waitKey(std::nullopt);
     if (!key) continue;
     const std::string text = keyText(*key);
     for (std::size_t i = 0; i < text.size(); ++i) {
