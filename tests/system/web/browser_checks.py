@@ -246,16 +246,25 @@ def check_keys(page, checks_url):
           'Ctrl+R and Alt+Left are left to the browser')
 
 
-def check_files(page, site, expected, design, scratch):
+# The worked example as a user types it: options (ENTER, no ice,
+# EIA-222-C), the three tubes, then section 1 changed to a 0.049 wall.
+WORKED_EXAMPLE = ('o\rnc\r' + 'eTEST ELEMENT\r3\r0.5\r.058\r36\r40\r.625\r.058\r36\r42\r'
+                  '.75\r.058\r30\r36\r' + 'c1\r0.5\r.049\r36\r40\r')
+
+
+def check_files(page, site, expected, scratch):
     folder = tempfile.mkdtemp(dir=scratch)
-    save = 'n' + 'o' + options_keys(design) + '\r' + 'e' + entry_keys(design) + 'sKEEP.ELE\r\rm'
     start(page, site)
-    page.type(save)
+    page.type('n' + WORKED_EXAMPLE)
+    idle(page)
+    same_frame(page, expected.frame('n' + WORKED_EXAMPLE), 'the worked example, changed')
+    save = 'n' + WORKED_EXAMPLE + 'sKEEP.ELE\r\rm'
+    page.type('sKEEP.ELE\r\rm')
     idle(page)
     expected.frame(save, folder)  # the headless program saves KEEP.ELE in `folder`
     page.wait_for("tubalyzer.state.writeBacks > 0", what='the folder to be written back')
 
-    recall = 'n' + 'o' + options_keys(design) + '\r' + 'reKEEP\r\rv'
+    recall = 'no\rnc\rreKEEP\r\rv'
     page.call('Page.reload')
     page.wait_for("window.tubalyzer && tubalyzer.state.running", what='the program to restart')
     idle(page)
@@ -368,7 +377,7 @@ def main():
             page = browser.page()
             check_screens(browser, page, base + 'site/', expected, designs)
             check_keys(page, base + 'checks/')
-            check_files(page, base + 'site/', expected, designs[1], scratch)
+            check_files(page, base + 'site/', expected, scratch)
             check_print(page, base + 'site/', designs[2], scratch)
         finally:
             browser.close()
