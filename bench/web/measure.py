@@ -38,9 +38,9 @@ def renderer_cpu_seconds(browser):
 
 def idle_cpu(page, browser, seconds=10):
     """Main-thread busy time and renderer CPU over `seconds`, in % of a core,
-    once the page has settled (the engine compiles hot code in the
-    background for a moment after a load)."""
-    time.sleep(3)
+    once the page has settled: for some seconds after a load the engine
+    still collects the pages before and compiles hot code."""
+    time.sleep(10)
     def busy():
         metrics = page.call('Performance.getMetrics')['metrics']
         return next(m['value'] for m in metrics if m['name'] == 'TaskDuration')
