@@ -81,7 +81,7 @@ PrinterOpen WebPlatform::openDefaultPrinter() {
                      std::string()};
 }
 
-std::string WebPlatform::submitPrintJob(const PrintDocument& document) {
+PrintSubmission WebPlatform::submitPrintJob(const PrintDocument& document) {
   std::string pages;
   for (std::size_t p = 0; p < document.pages.size(); ++p) {
     if (p > 0) pages += '\f';
@@ -94,7 +94,7 @@ std::string WebPlatform::submitPrintJob(const PrintDocument& document) {
     }
   }
   web::showPrintView(document.name, pages, document.geometry);
-  return std::string();
+  return PrintSubmission{};  // the browser's print dialog says the rest
 }
 
 void WebPlatform::ended(const std::string& problem) { web::ended(problem); }

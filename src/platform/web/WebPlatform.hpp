@@ -25,7 +25,7 @@ class WebPlatform final : public Platform {
   std::optional<InputKey> waitKey(std::optional<std::chrono::milliseconds> timeout) override;
   void beep() override;
   PrinterOpen openDefaultPrinter() override;
-  std::string submitPrintJob(const PrintDocument& document) override;
+  PrintSubmission submitPrintJob(const PrintDocument& document) override;
 
   // The program has ended; `problem` says why when it did not end by Quit.
   void ended(const std::string& problem);

@@ -1,7 +1,9 @@
-// The browser's file system (emscripten's, kept in IndexedDB) has no
-// extended attributes, and emscripten's C library declares their calls
-// without providing them. They answer here as on a Linux file system
-// without attributes, so saving carries on without copying any.
+// The C functions LibraryGaps.hpp promises, for the browser's file system
+// (emscripten's, kept in IndexedDB).
+#include "platform/web/LibraryGaps.hpp"
+
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/xattr.h>
 
 #include <cerrno>
@@ -18,6 +20,26 @@ Result notSupported() {
 
 extern "C" {
 
+// The program runs on one thread and nothing else touches its files, so a
+// look before the rename is as good as an atomic refusal.
+int renameat2(int oldFolder, const char* oldName, int newFolder, const char* newName,
+              unsigned int flags) {
+  if ((flags & ~unsigned{RENAME_NOREPLACE}) != 0) {
+    errno = EINVAL;
+    return -1;
+  }
+  struct stat existing {};
+  if ((flags & RENAME_NOREPLACE) != 0 &&
+      ::fstatat(newFolder, newName, &existing, AT_SYMLINK_NOFOLLOW) == 0) {
+    errno = EEXIST;
+    return -1;
+  }
+  return ::renameat(oldFolder, oldName, newFolder, newName);
+}
+
+// Extended attributes: emscripten's C library declares the calls without
+// providing them. They answer as on a Linux file system without
+// attributes, so saving carries on without copying any.
 ssize_t getxattr(const char*, const char*, void*, size_t) { return notSupported<ssize_t>(); }
 ssize_t lgetxattr(const char*, const char*, void*, size_t) { return notSupported<ssize_t>(); }
 ssize_t fgetxattr(int, const char*, void*, size_t) { return notSupported<ssize_t>(); }

@@ -1,11 +1,14 @@
 #pragma once
 
-// std::from_chars for float and double, which the C++ library of Debian's
-// emscripten (libc++ 14) lacks; the build puts this in front of every file
-// of the program. It reads through the C library's strtof and strtod, which
-// round correctly (musl), with from_chars' own rules on top: no leading
-// blanks or '+', hexadecimal without "0x", and a value too large or too
-// small for the type reported as out of range and left alone.
+// What the program uses that the libraries of Debian's emscripten (3.1.6:
+// libc++ 14, musl) lack; the build puts this in front of every file of the
+// program, and LibraryGaps.cpp holds the C functions.
+//
+// std::from_chars for float and double reads through the C library's
+// strtof and strtod, which round correctly (musl), with from_chars' own
+// rules on top: no leading blanks or '+', hexadecimal without "0x", and a
+// value too large or too small for the type reported as out of range and
+// left alone.
 #include <version>
 
 #if !defined(__cpp_lib_to_chars)
@@ -71,4 +74,14 @@ inline from_chars_result from_chars(const char* first, const char* last, double&
 
 }  // namespace std
 
+#endif
+
+// renameat2 with RENAME_NOREPLACE, as glibc declares it: a rename that
+// refuses to replace.
+#include <stdio.h>
+
+#ifndef RENAME_NOREPLACE
+#define RENAME_NOREPLACE (1 << 0)
+extern "C" int renameat2(int oldFolder, const char* oldName, int newFolder, const char* newName,
+                         unsigned int flags);
 #endif
