@@ -28,6 +28,7 @@ Module['tubalyzer'] = (function () {
   };
 
   var wake = null;          // resolves the key wait in progress
+  var keysTaken = 0;
   var keyText = 0;          // two UTF-8 buffers in the program's memory
   var audio = null;
   var beepsPlaying = 0;
@@ -91,6 +92,7 @@ Module['tubalyzer'] = (function () {
     var modifiers = (event.ctrlKey ? 1 : 0) | (event.altKey ? 2 : 0) | (event.metaKey ? 4 : 0);
     if (!Module['_tub_key_event'](keyText, keyText + KEY_TEXT_BYTES, modifiers)) return;
     event.preventDefault();
+    keysTaken++;
     if (wake) {
       var resume = wake;
       wake = null;
@@ -100,8 +102,10 @@ Module['tubalyzer'] = (function () {
   }
 
   async function waitForInput(timeoutMs) {
+    var taken = keysTaken;
     await (folderReady || loadFolder());
     writeBackIfChanged();
+    if (keysTaken !== taken) return;  // typed while the folder was read
     await new Promise(function (resolve) {
       var timer = null;
       wake = function () {
