@@ -7,7 +7,6 @@ import http.server
 import json
 import os
 import shutil
-import socket
 import subprocess
 import tempfile
 import threading
@@ -18,9 +17,6 @@ import websocket  # python3-websocket
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
-    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
-                      '.wasm': 'application/wasm', '.js': 'text/javascript'}
-
     def log_message(self, *args):
         pass
 
@@ -42,14 +38,14 @@ def serve(folder):
 class Chromium:
     """One headless Chromium with a fresh profile; `page` talks to its tab."""
 
-    def __init__(self, binary, extra_flags=()):
+    def __init__(self, binary):
         self.profile = tempfile.mkdtemp(prefix='tub-chromium.')
         self.process = subprocess.Popen(
             [binary, '--headless=new', '--no-sandbox', '--disable-gpu',
              '--disable-background-networking', '--disable-component-update',
              '--disable-sync', '--no-first-run', '--no-default-browser-check',
              '--user-data-dir=' + self.profile, '--remote-debugging-address=127.0.0.1',
-             '--remote-debugging-port=0', *extra_flags, 'about:blank'],
+             '--remote-debugging-port=0', 'about:blank'],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         port_file = os.path.join(self.profile, 'DevToolsActivePort')
         deadline = time.monotonic() + 30
@@ -60,10 +56,6 @@ class Chromium:
             time.sleep(0.05)
         self.port = int(open(port_file).read().split('\n')[0])
 
-    def tabs(self):
-        with urllib.request.urlopen('http://127.0.0.1:%d/json/list' % self.port) as answer:
-            return [t for t in json.load(answer) if t['type'] == 'page']
-
     def new_tab(self):
         request = urllib.request.Request('http://127.0.0.1:%d/json/new?about:blank' % self.port,
                                          method='PUT')
@@ -71,7 +63,9 @@ class Chromium:
             return Page(json.load(answer)['webSocketDebuggerUrl'])
 
     def page(self):
-        return Page(self.tabs()[0]['webSocketDebuggerUrl'])
+        with urllib.request.urlopen('http://127.0.0.1:%d/json/list' % self.port) as answer:
+            tab = next(t for t in json.load(answer) if t['type'] == 'page')
+        return Page(tab['webSocketDebuggerUrl'])
 
     def close(self):
         if self.process.poll() is None:
@@ -88,7 +82,6 @@ class Page:
     def __init__(self, url):
         self.socket = websocket.create_connection(url, timeout=60, suppress_origin=True)
         self.next_id = 0
-        self.events = []
         self.dialogs = []  # messages of the dialogs opened, each accepted
         self.call('Page.enable')
         self.call('Runtime.enable')
@@ -106,11 +99,9 @@ class Page:
                 if 'error' in message:
                     raise RuntimeError('%s: %s' % (method, message['error']))
                 return message['result']
-            if 'method' in message:
-                self.events.append(message)
 
-    def evaluate(self, expression, wait=True):
-        result = self.call('Runtime.evaluate', expression=expression, awaitPromise=wait,
+    def evaluate(self, expression):
+        result = self.call('Runtime.evaluate', expression=expression, awaitPromise=True,
                            returnByValue=True)
         if 'exceptionDetails' in result:
             raise RuntimeError('%s: %s' % (expression, result['exceptionDetails']))
@@ -160,11 +151,3 @@ class Page:
             " return btoa(s); })()")
         return base64.b64decode(data)
 
-    def close(self):
-        self.socket.close()
-
-
-def free_port():
-    with socket.socket() as s:
-        s.bind(('127.0.0.1', 0))
-        return s.getsockname()[1]
