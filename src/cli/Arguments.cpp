@@ -6,7 +6,7 @@ namespace {
 
 const OptionSpec* find(std::span<const OptionSpec> known, std::string_view name) {
   const auto it = std::find_if(known.begin(), known.end(),
-                               [name](const OptionSpec& spec) { return spec.name == name; });
+                               [name](const OptionSpec& option) { return option.name == name; });
   return it == known.end() ? nullptr : &*it;
 }
 
@@ -44,19 +44,19 @@ SplitArguments splitArguments(std::span<const std::string> words,
     const std::string_view name = equals == std::string::npos
                                       ? std::string_view(word)
                                       : std::string_view(word).substr(0, equals);
-    const OptionSpec* spec = find(known, name);
-    if (spec == nullptr) {
+    const OptionSpec* option = find(known, name);
+    if (option == nullptr) {
       split.problem = "unknown option '" + std::string(name) + "'";
       return split;
     }
     OptionUse use{std::string(name), {}};
     if (equals != std::string::npos) {
-      if (!spec->takesValue) {
+      if (!option->takesValue) {
         split.problem = "option '" + std::string(name) + "' takes no value";
         return split;
       }
       use.value = word.substr(equals + 1);
-    } else if (spec->takesValue) {
+    } else if (option->takesValue) {
       if (i + 1 >= words.size()) {
         split.problem = "option '" + std::string(name) + "' needs a value";
         return split;
